@@ -1,0 +1,33 @@
+// The menu choice and what it runs, and the closing pause.
+#include "app/shell.h"
+#include "calculators/calculators.h"
+#include "display/display.h"
+
+void runCredits();
+
+void chooseAndDispatch() {
+    locate(28, 1);
+    inputLine("", true, true);
+    readByte(choice);
+    switch (choice) {
+    case 2: runStripCount(); break;
+    case 3: runStripPlan(); break;
+    case 4: runSheetWeight(); break;
+    case 5: runEqualTrapezoids(); break;
+    case 6: runTwoTrapezoids(); break;
+    case 7: runRingWeight(); break;
+    case 8: runPlateDiameter(); break;
+    case 9: runOctagonSide(); break;
+    case 10: endProgram(0);
+    case 11: runCredits(); break;
+    default: runTrapezoidLayout(); break; // 1 and every value without an item of its own
+    }
+}
+
+void pauseForEnter() {
+    setColor(11);
+    locate(28, 2);
+    printText("pokracuj klavesou ENTER", true);
+    inputLine("", false, false);
+    readSingle(scratch);
+}

@@ -1,0 +1,3 @@
+#include "display/backends/desktop.h"
+
+std::vector<BackendFactory> desktopBackends() { return {}; }

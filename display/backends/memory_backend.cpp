@@ -1,0 +1,39 @@
+#include "display/backends/memory_backend.h"
+
+#include <mutex>
+
+#include "display/screen.h"
+
+namespace {
+
+class MemoryBackend final : public WindowBackend {
+  public:
+    bool open(const std::string& title, std::string& why) override {
+        MemoryWindows& w = memoryWindows();
+        if (w.refuseToOpen) {
+            why = "the in-memory window was told to refuse";
+            return false;
+        }
+        ++w.opened;
+        w.title = title;
+        return true;
+    }
+    void close() override { ++memoryWindows().closed; }
+    void beep() override { ++memoryWindows().beeps; }
+    void idle(int) override {
+        MemoryWindows& w = memoryWindows();
+        if (w.script.empty()) throw KeysExhausted{};
+        std::lock_guard guard(display().lock);
+        display().keys.write(w.script.front());
+        w.script.pop_front();
+    }
+};
+
+} // namespace
+
+MemoryWindows& memoryWindows() {
+    static MemoryWindows w;
+    return w;
+}
+
+std::unique_ptr<WindowBackend> makeMemoryBackend() { return std::make_unique<MemoryBackend>(); }

@@ -1,0 +1,48 @@
+// Simple stand-ins for the display operations that are not built yet. Each goes away
+// when its real version lands.
+#include <cstdlib>
+#include <string>
+
+#include "display/display.h"
+#include "display/screen.h"
+#include "display/window_service.h"
+
+namespace {
+std::string typedLine;
+}
+
+void printNumber(float value, bool lineEnd) {
+    printText(std::to_string(value), lineEnd);
+}
+
+void inputLine(std::string_view prompt, bool questionMark, bool lineEnd) {
+    typedLine.clear();
+    printText(prompt, false);
+    if (questionMark) printText("? ", false);
+    for (;;) {
+        int key = 0;
+        {
+            std::lock_guard guard(display().lock);
+            key = display().keys.take();
+        }
+        if (key == 0) {
+            windowIdle(25);
+            continue;
+        }
+        if (key == 13) break;
+        if (key >= 32 && key <= 255) {
+            typedLine.push_back(static_cast<char>(key));
+            printText(std::string(1, static_cast<char>(key)), false);
+        }
+    }
+    if (lineEnd) printText("", true);
+}
+
+void readSingle(float& value) { value = std::strtof(typedLine.c_str(), nullptr); }
+void readByte(std::uint8_t& value) {
+    value = static_cast<std::uint8_t>(std::strtol(typedLine.c_str(), nullptr, 10) & 255);
+}
+
+void drawLine(float, float, float, float) {}
+void drawBox(float, float, float, float) {}
+void drawCircle(float, float, float, int) {}

@@ -1,0 +1,224 @@
+// The graphics text screen: mode, palette, colours, cursor and text output.
+#include "display/screen.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "display/display.h"
+#include "display/font.h"
+#include "display/window_service.h"
+
+const Palette kDefaultPalette = {{
+    {0, 0, 0},    {0, 0, 170},    {0, 170, 0},    {0, 170, 170},
+    {170, 0, 0},  {170, 0, 170},  {170, 85, 0},   {170, 170, 170},
+    {85, 85, 85}, {85, 85, 255},  {85, 255, 85},  {85, 255, 255},
+    {255, 85, 85}, {255, 85, 255}, {255, 255, 85}, {255, 255, 255},
+}};
+
+thread_local int displayError = 0;
+
+Display& display() {
+    static Display d;
+    return d;
+}
+
+void Screen::markRows(int firstY, int lastY) {
+    firstY = std::max(firstY, 0);
+    lastY = std::min(lastY, kScreenHeight - 1);
+    for (int y = firstY; y <= lastY; ++y) rowChanged[static_cast<std::size_t>(y)] = true;
+}
+
+namespace {
+
+// The executable's file name without directory and last extension.
+std::string programTitle() {
+    std::error_code error;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || exe.empty()) return "tablox";
+    return exe.stem().string();
+}
+
+void fillTextRows(Screen& s, int firstRow, int lastRow) {
+    std::memset(s.rowPixels(firstRow * kCellHeight), s.background,
+                static_cast<std::size_t>(lastRow - firstRow + 1) * kCellHeight * kScreenWidth);
+    s.markRows(firstRow * kCellHeight, (lastRow + 1) * kCellHeight - 1);
+}
+
+// Scrolls the scrolling region up by n text rows and puts the cursor on its last row.
+void scrollUp(Screen& s, int n) {
+    const int top = s.scrollTop, bottom = s.scrollBottom;
+    if (n >= bottom - top + 1) {
+        fillTextRows(s, top, bottom);
+    } else {
+        for (int y = top * kCellHeight; y < (bottom + 1 - n) * kCellHeight; ++y)
+            std::memmove(s.rowPixels(y), s.rowPixels(y + n * kCellHeight), kScreenWidth);
+        fillTextRows(s, bottom + 1 - n, bottom);
+        s.markRows(top * kCellHeight, (bottom + 1) * kCellHeight - 1);
+    }
+    s.row = bottom;
+}
+
+// Paints the cell under the cursor with `code`; the cursor mark paints only the bottom row.
+void drawCharacter(Screen& s, std::uint8_t code, bool cursorMarkOnly) {
+    const int x = s.column * kCellWidth;
+    const int y = s.row * kCellHeight;
+    for (int glyphRow = cursorMarkOnly ? kCellHeight - 1 : 0; glyphRow < kCellHeight; ++glyphRow) {
+        const std::uint8_t bits = cursorMarkOnly ? 0xFF : kFont[code][glyphRow];
+        std::uint8_t* p = s.rowPixels(y + glyphRow) + x;
+        for (int b = 0; b < kCellWidth; ++b) p[b] = (bits >> b) & 1 ? s.foreground : s.background;
+    }
+    s.markRows(cursorMarkOnly ? y + kCellHeight - 1 : y, y + kCellHeight - 1);
+}
+
+void putCharacter(Screen& s, std::uint8_t code, bool cursorMarkOnly) {
+    if (s.row > s.scrollBottom) scrollUp(s, s.row - s.scrollBottom);
+    drawCharacter(s, code, cursorMarkOnly);
+    if (++s.column == kTextColumns) {
+        s.column = 0;
+        ++s.row;
+    }
+}
+
+} // namespace
+
+void writeText(std::string_view text) {
+    Display& d = display();
+    std::lock_guard guard(d.lock);
+    Screen& s = d.screen;
+    if (!d.graphicsMode) {
+        // Without a window there is nowhere to show text; it is dropped.
+        return;
+    }
+    if (s.pendingScroll) {
+        s.pendingScroll = false;
+        s.column = 0;
+        if (++s.row > s.scrollBottom) scrollUp(s, s.row - s.scrollBottom);
+    }
+    const bool cursorMark = text.size() == 1 && static_cast<std::uint8_t>(text[0]) == 255;
+    bool lastWasCharacter = false;
+    for (char ch : text) {
+        const auto code = static_cast<std::uint8_t>(ch);
+        lastWasCharacter = false;
+        switch (code) {
+        case 7:
+            windowBeep();
+            break;
+        case 8:
+            if (s.column > 0) --s.column;
+            break;
+        case 9:
+            for (int k = kCellWidth - s.column % kCellWidth; k > 0; --k) putCharacter(s, ' ', false);
+            lastWasCharacter = true;
+            break;
+        case 10:
+            s.column = 0;
+            ++s.row;
+            break;
+        case 13:
+            s.column = 0;
+            break;
+        default:
+            putCharacter(s, code, cursorMark);
+            lastWasCharacter = true;
+            break;
+        }
+    }
+    if (s.row > s.scrollBottom) {
+        if (lastWasCharacter) {
+            // A character in the last column of the bottom row: scroll only when more follows.
+            s.row = s.scrollBottom;
+            s.column = kTextColumns - 1;
+            s.pendingScroll = true;
+        } else {
+            scrollUp(s, s.row - s.scrollBottom);
+        }
+    }
+}
+
+void setScreenMode() {
+    static const std::string title = programTitle();
+    Display& d = display();
+    {
+        std::lock_guard guard(d.lock);
+        Screen& s = d.screen;
+        s.pixels.fill(0);
+        s.rowChanged.fill(true);
+        s.palette = kDefaultPalette;
+        s.foreground = 15;
+        s.background = 0;
+        s.row = s.column = 0;
+        s.pendingScroll = false;
+        s.scrollTop = 0;
+        s.scrollBottom = kTextRows - 1;
+    }
+    std::string why;
+    if (!replaceWindow(title, why)) {
+        std::lock_guard guard(d.lock);
+        d.graphicsMode = false;
+        displayError = 1;
+        std::fprintf(stderr, "%s: cannot open a window: %s\n", title.c_str(), why.c_str());
+        throw ProgramEnded{1};
+    }
+    std::lock_guard guard(d.lock);
+    d.graphicsMode = true;
+    displayError = 0;
+}
+
+void clearScreen() {
+    Display& d = display();
+    std::lock_guard guard(d.lock);
+    if (!d.graphicsMode) {
+        // Only the very first clear of a run gets here: it clears the console.
+        if (isatty(STDOUT_FILENO)) {
+            std::fputs("\033[H\033[2J", stdout);
+            std::fflush(stdout);
+        }
+        return;
+    }
+    Screen& s = d.screen;
+    fillTextRows(s, s.scrollTop, s.scrollBottom);
+    s.row = s.scrollTop;
+    s.column = 0;
+    s.pendingScroll = false;
+}
+
+void setColor(int colour) { display().screen.foreground = static_cast<std::uint8_t>(colour & 255); }
+
+void locate(int row, int column) {
+    Screen& s = display().screen;
+    const bool rowValid = row == 0 || (row >= s.scrollTop + 1 && row <= s.scrollBottom + 1);
+    const bool columnValid = column == 0 || (column >= 1 && column <= kTextColumns);
+    if (rowValid && columnValid) {
+        if (row != 0) s.row = row - 1;
+        if (column != 0) s.column = column - 1;
+    } else {
+        displayError = 1;
+    }
+    s.pendingScroll = false;
+    // Cancelling the pending scroll is itself a valid move, which clears the error again.
+    displayError = 0;
+}
+
+void printText(std::string_view text, bool lineEnd) {
+    std::lock_guard guard(display().lock);
+    writeText(text);
+    if (lineEnd) writeText("\r\n");
+}
+
+void KeyBuffer::write(int code) {
+    codes_[static_cast<std::size_t>(writePos_)] = code;
+    writePos_ = (writePos_ + 1) % static_cast<int>(codes_.size());
+    if (writePos_ == readPos_) readPos_ = (readPos_ + 1) % static_cast<int>(codes_.size());
+}
+
+int KeyBuffer::take() {
+    if (!waiting()) return 0;
+    const int code = codes_[static_cast<std::size_t>(readPos_)];
+    readPos_ = (readPos_ + 1) % static_cast<int>(codes_.size());
+    return code;
+}

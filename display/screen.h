@@ -1,0 +1,74 @@
+// The graphics screen: frame buffer, changed-row marks, palette and drawing state, the
+// key buffer, and the one recursive lock that the program's thread and the window
+// thread share. Used by the display operations and by the window back ends.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <mutex>
+#include <string_view>
+
+constexpr int kScreenWidth = 640;
+constexpr int kScreenHeight = 480;
+constexpr int kTextColumns = 80;
+constexpr int kTextRows = 30;
+constexpr int kCellWidth = 8;
+constexpr int kCellHeight = 16;
+
+struct Rgb {
+    std::uint8_t r, g, b;
+};
+using Palette = std::array<Rgb, 16>;
+extern const Palette kDefaultPalette;
+
+struct Screen {
+    std::array<std::uint8_t, kScreenWidth * kScreenHeight> pixels{};
+    std::array<bool, kScreenHeight> rowChanged{};
+    Palette palette = kDefaultPalette;
+    std::uint8_t foreground = 15;
+    std::uint8_t background = 0;
+    int row = 0;    // text cursor, 0-based
+    int column = 0; // 0-based
+    bool pendingScroll = false;
+    int scrollTop = 0;     // first text row of the scrolling region, 0-based
+    int scrollBottom = 29; // last text row of the scrolling region, 0-based
+
+    std::uint8_t* rowPixels(int y) { return &pixels[static_cast<std::size_t>(y) * kScreenWidth]; }
+    const std::uint8_t* rowPixels(int y) const {
+        return &pixels[static_cast<std::size_t>(y) * kScreenWidth];
+    }
+    void markRows(int firstY, int lastY);
+};
+
+// Key codes: a character is its code page 437 code; a key without one is scan*256+255.
+constexpr int kKeyCloseBox = 0x6BFF;
+
+// A ring of 16 key codes; when full, writing drops the oldest (15 can wait).
+class KeyBuffer {
+  public:
+    void write(int code);
+    bool waiting() const { return readPos_ != writePos_; }
+    int take(); // the oldest code, or 0 when none waits
+    void clear() { readPos_ = writePos_ = 0; }
+
+  private:
+    std::array<int, 16> codes_{};
+    int readPos_ = 0;
+    int writePos_ = 0;
+};
+
+// The state shared by the program's thread and the window thread.
+struct Display {
+    std::recursive_mutex lock;
+    Screen screen;
+    bool graphicsMode = false; // false until the first successful setScreenMode
+    KeyBuffer keys;
+};
+
+// The per-thread error slot: a failing display operation leaves 1 here; nothing reads it.
+extern thread_local int displayError;
+
+Display& display();
+
+// Text output at the cursor: control bytes, wrapping after column 80, scrolling and the
+// pending scroll. Takes the screen lock. Used by printText, printNumber and the editor.
+void writeText(std::string_view text);

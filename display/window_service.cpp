@@ -1,0 +1,75 @@
+// Chooses a back end for each window and forwards beeps and idle waits to it.
+#include "display/window_service.h"
+
+#include <chrono>
+#include <thread>
+#include <utility>
+
+#include "display/display.h"
+#include "display/screen.h"
+
+namespace {
+
+struct Service {
+    std::vector<BackendFactory> factories;
+    std::unique_ptr<WindowBackend> current;
+};
+
+Service& service() {
+    static Service s;
+    return s;
+}
+
+} // namespace
+
+void setWindowBackends(std::vector<BackendFactory> factories) {
+    closeWindow();
+    service().factories = std::move(factories);
+}
+
+bool replaceWindow(const std::string& title, std::string& why) {
+    Service& s = service();
+    why = "no window back end is available";
+    for (BackendFactory make : s.factories) {
+        std::unique_ptr<WindowBackend> next = make();
+        if (!next) continue;
+        std::string reason;
+        if (next->open(title, reason)) {
+            // The new window has the keyboard before the old one goes, so no key is lost.
+            closeWindow();
+            s.current = std::move(next);
+            return true;
+        }
+        why = reason;
+    }
+    closeWindow();
+    return false;
+}
+
+void closeWindow() {
+    Service& s = service();
+    if (s.current) {
+        s.current->close();
+        s.current.reset();
+    }
+}
+
+void windowBeep() {
+    if (service().current) service().current->beep();
+}
+
+void windowIdle(int milliseconds) {
+    if (service().current)
+        service().current->idle(milliseconds);
+    else
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+void endProgram(int status) {
+    closeWindow();
+    {
+        std::lock_guard guard(display().lock);
+        display().graphicsMode = false;
+    }
+    throw ProgramEnded{status};
+}

@@ -1,0 +1,41 @@
+// The window service: shows the screen in a window, turns key presses into key codes
+// and sounds the beep. One back end serves each window; the back ends are tried in order.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+// One window showing display().screen. Implementations live in display/backends/.
+class WindowBackend {
+  public:
+    virtual ~WindowBackend() = default;
+    // Opens a window titled `title` whose client area shows the 640x480 frame buffer
+    // of display().screen, refreshed from the changed-row marks, and writes the keys
+    // typed into it to display().keys. On failure returns false and sets `why`.
+    virtual bool open(const std::string& title, std::string& why) = 0;
+    // Closes the window and waits until everything serving it has stopped.
+    virtual void close() = 0;
+    // Sounds 1000 Hz for 250 ms where sound is possible; returns at once otherwise.
+    virtual void beep() = 0;
+    // Called by the line editor while no key waits: sleeps about `milliseconds`.
+    virtual void idle(int milliseconds) = 0;
+};
+
+using BackendFactory = std::unique_ptr<WindowBackend> (*)();
+
+// The back ends that setScreenMode tries, in order.
+void setWindowBackends(std::vector<BackendFactory> factories);
+
+// Opens a new window (handing it the keyboard) and then closes the old one.
+// Returns false and sets `why` when no back end could open one.
+bool replaceWindow(const std::string& title, std::string& why);
+// Closes the window, if one is open.
+void closeWindow();
+void windowBeep();
+void windowIdle(int milliseconds);
+
+// Thrown by endProgram (and when no window can be opened at all); the program's
+// entry point returns `status` as the exit status.
+struct ProgramEnded {
+    int status;
+};
