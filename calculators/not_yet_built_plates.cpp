@@ -10,12 +10,6 @@ void notYetBuilt() {
 }
 } // namespace
 
-void runTrapezoidLayout() { notYetBuilt(); }
-void runStripCount() { notYetBuilt(); }
-void runStripPlan() { notYetBuilt(); }
-void runSheetWeight() { notYetBuilt(); }
-void runEqualTrapezoids() { notYetBuilt(); }
-void runTwoTrapezoids() { notYetBuilt(); }
 void runRingWeight() { notYetBuilt(); }
 void runPlateDiameter() { notYetBuilt(); }
 void runOctagonSide() { notYetBuilt(); }

@@ -1,5 +1,5 @@
-// Simple stand-ins for the display operations that are not built yet. Each goes away
-// when its real version lands.
+// Simple stand-ins for display operations that are not built yet. This file goes
+// away when the real ones land.
 #include <cstdlib>
 #include <string>
 
@@ -9,10 +9,6 @@
 
 namespace {
 std::string typedLine;
-}
-
-void printNumber(float value, bool lineEnd) {
-    printText(std::to_string(value), lineEnd);
 }
 
 void inputLine(std::string_view prompt, bool questionMark, bool lineEnd) {
@@ -43,6 +39,3 @@ void readByte(std::uint8_t& value) {
     value = static_cast<std::uint8_t>(std::strtol(typedLine.c_str(), nullptr, 10) & 255);
 }
 
-void drawLine(float, float, float, float) {}
-void drawBox(float, float, float, float) {}
-void drawCircle(float, float, float, int) {}
