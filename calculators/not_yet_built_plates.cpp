@@ -10,6 +10,12 @@ void notYetBuilt() {
 }
 } // namespace
 
-void runRingWeight() { notYetBuilt(); }
-void runPlateDiameter() { notYetBuilt(); }
-void runOctagonSide() { notYetBuilt(); }
+void runRingWeight() {
+    notYetBuilt();
+}
+void runPlateDiameter() {
+    notYetBuilt();
+}
+void runOctagonSide() {
+    notYetBuilt();
+}

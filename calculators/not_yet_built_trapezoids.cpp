@@ -10,6 +10,12 @@ void notYetBuilt() {
 }
 } // namespace
 
-void runTrapezoidLayout() { notYetBuilt(); }
-void runEqualTrapezoids() { notYetBuilt(); }
-void runTwoTrapezoids() { notYetBuilt(); }
+void runTrapezoidLayout() {
+    notYetBuilt();
+}
+void runEqualTrapezoids() {
+    notYetBuilt();
+}
+void runTwoTrapezoids() {
+    notYetBuilt();
+}
