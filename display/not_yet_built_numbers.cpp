@@ -1,10 +1,7 @@
 // Simple stand-ins for display operations that are not built yet. This file goes
 // away when the real ones land.
-#include <string>
-
 #include "display/display.h"
 
-void printNumber(float value, bool lineEnd) { printText(std::to_string(value), lineEnd); }
 void drawLine(float, float, float, float) {}
 void drawBox(float, float, float, float) {}
 void drawCircle(float, float, float, int) {}
