@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <random>
@@ -25,10 +26,12 @@ std::unique_ptr<Screen> blankScreen() {
 }
 
 Pixels pixelsSet(const Screen& s) {
+    static const std::uint8_t blankRow[kScreenWidth] = {};
     Pixels set;
     for (int y = 0; y < kScreenHeight; ++y)
-        for (int x = 0; x < kScreenWidth; ++x)
-            if (s.rowPixels(y)[x] != 0) set.insert({x, y});
+        if (std::memcmp(s.rowPixels(y), blankRow, kScreenWidth) != 0)
+            for (int x = 0; x < kScreenWidth; ++x)
+                if (s.rowPixels(y)[x] != 0) set.insert({x, y});
     return set;
 }
 
