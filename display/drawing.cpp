@@ -58,13 +58,14 @@ void verticalRun(Screen& s, std::int64_t x, std::int64_t ya, std::int64_t yb, st
         setPixel(s, x, y, colour);
 }
 
-Int128 floorDiv(Int128 a, Int128 b) { // b > 0
+// Quotients rounded down and up, for b > 0.
+Int128 floorDiv(Int128 a, Int128 b) {
     const Int128 q = a / b;
     return q * b > a ? q - 1 : q;
 }
 Int128 ceilDiv(Int128 a, Int128 b) {
     return -floorDiv(-a, b);
-} // b > 0
+}
 
 // Bresenham's method from p1 to p2, neither horizontal nor vertical. Along the major axis
 // a the line takes one pixel per step; the minor axis b steps when the decision value is

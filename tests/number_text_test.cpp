@@ -162,16 +162,4 @@ TEST(PrintNumber, NoBlankFollowsTheNumberAndTheLineEndMovesOn) {
     EXPECT_EQ(after.rowText(7), " 0.5");
 }
 
-TEST(PrintNumber, LineEndOnTheBottomRowScrollsAfterTheNumber) {
-    freshScreen();
-    setColor(12);
-    locate(30, 1);
-    printNumber(7.87f, true);
-    const ScreenCells cells = ScreenCells::decode(screen());
-    EXPECT_EQ(cells.rowText(29), " 7.87");
-    EXPECT_EQ(cells.cellAt(29, 2).colour, 12);
-    EXPECT_EQ(cells.rowText(30), "");
-    EXPECT_EQ(screen().row, 29);
-}
-
 } // namespace
