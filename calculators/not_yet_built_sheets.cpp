@@ -12,4 +12,3 @@ void notYetBuilt() {
 
 void runStripCount() { notYetBuilt(); }
 void runStripPlan() { notYetBuilt(); }
-void runSheetWeight() { notYetBuilt(); }
