@@ -173,8 +173,6 @@ void showStep(LineOnScreen& screen, const LineEdit& line, const EditStep& step) 
         screen.print(step.from, line.text.substr(step.from) + std::string(step.count, ' '));
         break;
     case Kind::Beep:
-        windowBeep();
-        break;
     case Kind::Ignored:
     case Kind::Moved:
     case Kind::Finished:
@@ -202,16 +200,21 @@ std::string editLine() {
             }
         }
         const int key = waitForKey();
-        std::lock_guard guard(d.lock);
-        if (screen.visible(line.position)) {
-            screen.print(line.position, characterAt(line));
-            screen.placeCursor(line.position);
+        EditStep step;
+        {
+            std::lock_guard guard(d.lock);
+            if (screen.visible(line.position)) {
+                screen.print(line.position, characterAt(line));
+                screen.placeCursor(line.position);
+            }
+            step = applyKeyIfRoom(line, key);
+            if (step.kind == EditStep::Kind::Finished) {
+                screen.placeCursor(line.text.size());
+                return std::move(line.text);
+            }
+            showStep(screen, line, step);
         }
-        const EditStep step = applyKeyIfRoom(line, key);
-        if (step.kind == EditStep::Kind::Finished) {
-            screen.placeCursor(line.text.size());
-            return std::move(line.text);
-        }
-        showStep(screen, line, step);
+        // The beep may take its 250 ms; the window goes on refreshing meanwhile.
+        if (step.kind == EditStep::Kind::Beep) windowBeep();
     }
 }
