@@ -68,7 +68,7 @@ TEST(ItemScanner, LeadingQuotedPartKeepsBlanksAndCommas) {
     EXPECT_EQ(item.text, " 1, 2x\"y"); // a later quote is an ordinary character
     EXPECT_EQ(scanItem(line, position).text, "z");
     EXPECT_EQ(scanItem(line, position).text, "next");
-    EXPECT_EQ(firstItem("a\"b c").text, "a\"b"); // not first: no quoted part
+    EXPECT_EQ(firstItem("a\"b c").text, "a\"b");   // not first: no quoted part
     EXPECT_EQ(firstItem("\"1 2,3").text, "1 2,3"); // open to the end of the line
 }
 
