@@ -11,3 +11,8 @@ void runTwoTrapezoids();    // 6: two different mirrored trapezoids
 void runRingWeight();       // 7: ring weight
 void runPlateDiameter();    // 8: round plate diameter from mass
 void runOctagonSide();      // 9: octagonal plate side from mass
+
+// The arithmetic of each calculation, apart from its screens.
+
+// Weight in tonnes of `count` steel sheets (7.87 t/m3); dimensions in mm.
+float sheetWeight(float sheetLength, float sheetWidth, float thickness, float count);

@@ -21,6 +21,3 @@ void runStripCount() {
 void runStripPlan() {
     notYetBuilt("TABLOX version 1.8", Credit::Long, 6, "Delka tvaru A v mm");
 }
-void runSheetWeight() {
-    notYetBuilt("TABLOX version 1.6", Credit::Short, 7, "Zadej delku tabule v mm ");
-}
