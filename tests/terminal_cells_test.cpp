@@ -102,11 +102,27 @@ TEST(TerminalPainter, FirstPaintClearsAndDrawsOnlyWhatIsThere) {
     std::string out;
     painter.paint(grid, kDefaultPalette, out);
     EXPECT_EQ(out, "\x1b[0m\x1b[48;2;0;0;0m\x1b[2J"
-                   "\x1b[5;1H\x1b[38;2;85;85;255mM\x1b[5;3HE"
+                   "\x1b[5;1H\x1b[38;2;85;85;255mM E"
                    "\x1b[18;1H\x1b[38;2;255;85;85m1");
     std::string again;
     painter.paint(grid, kDefaultPalette, again);
     EXPECT_EQ(again, "");
+}
+
+TEST(TerminalPainter, ShortGapsAreWrittenOverOnlyWhereTheyShowBlanks) {
+    CellGrid grid{};
+    for (int column = 1; column <= 3; ++column) gridCell(grid, 7, column) = {U'X', 10, false};
+    TerminalPainter painter(ColourDepth::Ansi16);
+    std::string out;
+    painter.paint(grid, kDefaultPalette, out);
+    gridCell(grid, 7, 1) = {U'Y', 10, false};
+    gridCell(grid, 7, 3) = {U'Y', 10, false};
+    gridCell(grid, 9, 1) = {U'a', 10, false};
+    gridCell(grid, 9, 9) = {U'b', 10, false};
+    gridCell(grid, 9, 18) = {U'c', 10, false};
+    out.clear();
+    painter.paint(grid, kDefaultPalette, out);
+    EXPECT_EQ(out, "\x1b[7;1HY\x1b[7;3HY\x1b[9;1Ha       b\x1b[9;18Hc");
 }
 
 TEST(TerminalPainter, TypedDigitAndCursorMarkCostAFewBytes) {

@@ -10,6 +10,18 @@ void TerminalPainter::clear(std::string& out) {
     cursorKnown_ = false;
 }
 
+bool TerminalPainter::blankGap(int row, int column) const {
+    // Blanks cost less than a cursor move over a short gap of cells that show blanks.
+    constexpr int kLongestGap = 7;
+    if (!cursorKnown_ || cursorRow_ != row || underline_) return false;
+    if (column < cursorColumn_ || column - cursorColumn_ > kLongestGap) return false;
+    for (int c = cursorColumn_; c < column; ++c) {
+        const TerminalCell& shown = shown_[static_cast<std::size_t>((row - 1) * kTextColumns + c - 1)];
+        if (shown.character != U' ' || shown.underlined) return false;
+    }
+    return true;
+}
+
 void TerminalPainter::paint(const CellGrid& wanted, const Palette& palette, std::string& out) {
     if (!valid_) {
         clear(out);
@@ -20,8 +32,12 @@ void TerminalPainter::paint(const CellGrid& wanted, const Palette& palette, std:
             const TerminalCell& cell = wanted[static_cast<std::size_t>((row - 1) * kTextColumns + column - 1)];
             TerminalCell& shown = gridCell(shown_, row, column);
             if (cell.looksLike(shown)) continue;
-            if (!cursorKnown_ || cursorRow_ != row || cursorColumn_ != column)
-                out += "\x1b[" + std::to_string(row) + ";" + std::to_string(column) + "H";
+            if (!cursorKnown_ || cursorRow_ != row || cursorColumn_ != column) {
+                if (blankGap(row, column))
+                    out.append(static_cast<std::size_t>(column - cursorColumn_), ' ');
+                else
+                    out += "\x1b[" + std::to_string(row) + ";" + std::to_string(column) + "H";
+            }
             if (cell.underlined != underline_) {
                 out += cell.underlined ? "\x1b[4m" : "\x1b[24m";
                 underline_ = cell.underlined;

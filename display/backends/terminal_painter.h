@@ -1,6 +1,7 @@
-// Brings the terminal from what it shows to the wanted 80x30 cells with as few bytes as
-// it can: only cells that look different are written, the cursor is moved only where
-// the next cell is not already under it, and colours are set only when they change.
+// Brings the terminal from what it shows to the wanted 80x30 cells with few bytes: only
+// cells that look different are written, the cursor is moved only where the next cell
+// is not already under it (short gaps of blanks are written over instead), and colours
+// are set only when they change.
 // Pure: builds bytes, writes nothing.
 #pragma once
 #include <array>
@@ -35,6 +36,7 @@ class TerminalPainter {
 
   private:
     void clear(std::string& out);
+    bool blankGap(int row, int column) const;
 
     ColourDepth depth_;
     bool valid_ = false;
