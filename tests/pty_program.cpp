@@ -36,14 +36,16 @@ PtyProgram::PtyProgram(PtyOptions options) : terminal(options.columns, options.r
     std::vector<std::string> variables;
     for (char** v = environ; *v; ++v) {
         const std::string_view entry(*v);
-        const bool dropped = entry.starts_with("DISPLAY=") || entry.starts_with("WAYLAND_DISPLAY=") ||
+        const bool dropped = entry.starts_with("DISPLAY=") ||
+                             entry.starts_with("WAYLAND_DISPLAY=") ||
                              entry.starts_with("COLORTERM=") || entry.starts_with("TERM=");
         if (!dropped) variables.emplace_back(entry);
     }
     variables.emplace_back("TERM=xterm-256color");
     if (options.trueColour) variables.emplace_back("COLORTERM=truecolor");
     std::vector<char*> envp;
-    for (std::string& v : variables) envp.push_back(v.data());
+    for (std::string& v : variables)
+        envp.push_back(v.data());
     envp.push_back(nullptr);
     char program[] = TABLOX_PROGRAM;
     char* argv[] = {program, nullptr};
@@ -114,7 +116,9 @@ void PtyProgram::resize(int columns, int rows) {
     terminal.resize(columns, rows);
 }
 
-void PtyProgram::signal(int signal) { kill(child_, signal); }
+void PtyProgram::signal(int signal) {
+    kill(child_, signal);
+}
 
 std::optional<int> PtyProgram::waitForExit() {
     const auto deadline = std::chrono::steady_clock::now() + kPatience;
@@ -141,7 +145,9 @@ bool PtyProgram::waitForStop() {
     return false;
 }
 
-void PtyProgram::setSettings(const termios& settings) { tcsetattr(slave_, TCSANOW, &settings); }
+void PtyProgram::setSettings(const termios& settings) {
+    tcsetattr(slave_, TCSANOW, &settings);
+}
 
 termios PtyProgram::settings() const {
     termios now{};

@@ -22,9 +22,13 @@ void drawGlyph(Screen& s, int row, int column, int code, std::uint8_t colour) {
                 (kFont[code][y] >> x) & 1 ? colour : 0;
 }
 
-void setPixel(Screen& s, int x, int y, std::uint8_t colour) { s.rowPixels(y)[x] = colour; }
+void setPixel(Screen& s, int x, int y, std::uint8_t colour) {
+    s.rowPixels(y)[x] = colour;
+}
 
-std::unique_ptr<Screen> blankScreen() { return std::make_unique<Screen>(); }
+std::unique_ptr<Screen> blankScreen() {
+    return std::make_unique<Screen>();
+}
 
 TEST(TerminalCells, GlyphsShowTheirCharacterInTheirColour) {
     auto s = blankScreen();
@@ -40,8 +44,10 @@ TEST(TerminalCells, GlyphsShowTheirCharacterInTheirColour) {
 TEST(TerminalCells, CursorMarkShowsAsUnderline) {
     auto s = blankScreen();
     drawGlyph(*s, 28, 3, '4', 9);
-    for (int x = 16; x < 24; ++x) setPixel(*s, x, 28 * 16 - 1, 9); // under the 4
-    for (int x = 24; x < 32; ++x) setPixel(*s, x, 28 * 16 - 1, 9); // under a blank
+    for (int x = 16; x < 24; ++x)
+        setPixel(*s, x, 28 * 16 - 1, 9); // under the 4
+    for (int x = 24; x < 32; ++x)
+        setPixel(*s, x, 28 * 16 - 1, 9); // under a blank
     EXPECT_EQ(terminalCell(*s, 28, 3), (TerminalCell{U'4', 9, true}));
     EXPECT_EQ(terminalCell(*s, 28, 4), (TerminalCell{U' ', 9, true}));
 }
@@ -49,28 +55,32 @@ TEST(TerminalCells, CursorMarkShowsAsUnderline) {
 TEST(TerminalCells, DrawingPixelsShowAsBrailleDots) {
     auto s = blankScreen();
     // A diagonal through cell (2, 3): blocks (0,0), (0,1), (1,2), (1,3) of the 2x4 grid.
-    for (int i = 0; i < 16; ++i) setPixel(*s, 16 + i / 2, 16 + i, 12);
+    for (int i = 0; i < 16; ++i)
+        setPixel(*s, 16 + i / 2, 16 + i, 12);
     // dots 1, 2 (left column, top two blocks) and 6, 8 (right column, lower two)
     EXPECT_EQ(brailleOfCell(*s, 2, 3), U'\u2800' + (0x01 | 0x02 | 0x20 | 0x80));
     EXPECT_EQ(terminalCell(*s, 2, 3), (TerminalCell{U'\u28a3', 12, false}));
 
     auto single = blankScreen();
-    setPixel(*single, 7, 15, 10); // bottom right block of cell (1, 1)
-    setPixel(*single, 8 + 4, 4, 10);  // right column, second block of cell (1, 2)
+    setPixel(*single, 7, 15, 10);    // bottom right block of cell (1, 1)
+    setPixel(*single, 8 + 4, 4, 10); // right column, second block of cell (1, 2)
     EXPECT_EQ(brailleOfCell(*single, 1, 1), U'\u2880');
     EXPECT_EQ(brailleOfCell(*single, 1, 2), U'\u2810');
     EXPECT_EQ(brailleOfCell(*single, 1, 3), U'\u2800');
 
     auto full = blankScreen();
-    for (int y = 0; y < 16; ++y) setPixel(*full, (y % 2) * 4 + 1, y, 11); // one pixel per block row
-    for (int y = 0; y < 16; y += 4) setPixel(*full, 6, y + 2, 11);
+    for (int y = 0; y < 16; ++y)
+        setPixel(*full, (y % 2) * 4 + 1, y, 11); // one pixel per block row
+    for (int y = 0; y < 16; y += 4)
+        setPixel(*full, 6, y + 2, 11);
     EXPECT_EQ(brailleOfCell(*full, 1, 1), U'\u28ff');
 }
 
 TEST(TerminalCells, BrailleTakesTheColourMostPixelsHave) {
     auto s = blankScreen();
-    for (int y = 0; y < 16; ++y) setPixel(*s, 0, y, 11); // a line in colour 11
-    setPixel(*s, 5, 3, 12);                              // crossing pixels in colour 12
+    for (int y = 0; y < 16; ++y)
+        setPixel(*s, 0, y, 11); // a line in colour 11
+    setPixel(*s, 5, 3, 12);     // crossing pixels in colour 12
     setPixel(*s, 6, 4, 12);
     const TerminalCell cell = terminalCell(*s, 1, 1);
     EXPECT_EQ(cell.colour, 11);
@@ -85,7 +95,8 @@ TEST(TerminalCells, ColourEscapes) {
     EXPECT_EQ(foregroundEscape(kDefaultPalette, 12, ColourDepth::Ansi16), "\x1b[91m");
     EXPECT_EQ(foregroundEscape(kDefaultPalette, 1, ColourDepth::Ansi16), "\x1b[34m");
     EXPECT_EQ(foregroundEscape(kDefaultPalette, 6, ColourDepth::Ansi16), "\x1b[33m");
-    EXPECT_EQ(foregroundEscape(kDefaultPalette, 12, ColourDepth::TrueColour), "\x1b[38;2;255;85;85m");
+    EXPECT_EQ(foregroundEscape(kDefaultPalette, 12, ColourDepth::TrueColour),
+              "\x1b[38;2;255;85;85m");
     EXPECT_EQ(foregroundEscape(kDefaultPalette, 6, ColourDepth::TrueColour), "\x1b[38;2;170;85;0m");
     EXPECT_EQ(colourDepthFromEnvironment("truecolor"), ColourDepth::TrueColour);
     EXPECT_EQ(colourDepthFromEnvironment("24bit"), ColourDepth::TrueColour);
@@ -111,7 +122,8 @@ TEST(TerminalPainter, FirstPaintClearsAndDrawsOnlyWhatIsThere) {
 
 TEST(TerminalPainter, ShortGapsAreWrittenOverOnlyWhereTheyShowBlanks) {
     CellGrid grid{};
-    for (int column = 1; column <= 3; ++column) gridCell(grid, 7, column) = {U'X', 10, false};
+    for (int column = 1; column <= 3; ++column)
+        gridCell(grid, 7, column) = {U'X', 10, false};
     TerminalPainter painter(ColourDepth::Ansi16);
     std::string out;
     painter.paint(grid, kDefaultPalette, out);
@@ -183,7 +195,9 @@ TEST(TerminalPainter, EveryGlyphReachesTheTerminalAsItsCharacterOnly) {
                 EXPECT_EQ(cell.character, static_cast<char32_t>(code));
             }
         }
-        auto shownFor = [&](int code) { return terminal.cellAt(1 + code / 80, 1 + code % 80).character; };
+        auto shownFor = [&](int code) {
+            return terminal.cellAt(1 + code / 80, 1 + code % 80).character;
+        };
         EXPECT_EQ(shownFor(0x01), U'\u263a');
         EXPECT_EQ(shownFor(0x7F), U'\u2302');
         EXPECT_EQ(shownFor(0xB0), U'\u2591');

@@ -7,14 +7,17 @@
 
 namespace {
 
-constexpr int ext(int scan) { return scan * 256 + 255; }
+constexpr int ext(int scan) {
+    return scan * 256 + 255;
+}
 
 // Feeds the bytes one at a time, as a slow line would deliver them, and then lets the
 // Esc wait run out. Checks that feeding them all at once gives the same codes.
 std::vector<int> typed(std::string_view bytes) {
     TerminalKeyDecoder byByte;
     std::vector<int> codes;
-    for (char ch : bytes) byByte.feed(std::string_view(&ch, 1), codes);
+    for (char ch : bytes)
+        byByte.feed(std::string_view(&ch, 1), codes);
     byByte.timeout(codes);
     EXPECT_FALSE(byByte.pending());
 
@@ -41,20 +44,28 @@ TEST(TerminalKeys, PrintableAndControlBytes) {
 }
 
 TEST(TerminalKeys, Utf8CharactersBecomeCodePage437) {
-    EXPECT_EQ(typed("\xc3\xa1"), Codes{160});      // a with acute
+    EXPECT_EQ(typed("\xc3\xa1"), Codes{160});         // a with acute
     EXPECT_EQ(typed("\xc3\xa9x"), (Codes{130, 'x'})); // e with acute, then x
-    EXPECT_EQ(typed("\xe2\x96\x91"), Codes{176});  // light shade
-    EXPECT_EQ(typed("\xc2\xb0"), Codes{248});      // degree sign
+    EXPECT_EQ(typed("\xe2\x96\x91"), Codes{176});     // light shade
+    EXPECT_EQ(typed("\xc2\xb0"), Codes{248});         // degree sign
     // Characters without a code are dropped, and so is every malformed byte.
-    EXPECT_EQ(typed("\xe2\x82\xac"), Codes{});          // euro sign
-    EXPECT_EQ(typed("\xf0\x9f\x98\x80" "1"), Codes{'1'}); // emoji
-    EXPECT_EQ(typed("\xc3" "1"), Codes{'1'});            // cut short
-    EXPECT_EQ(typed("\x80\xbf\xff" "2"), Codes{'2'});    // stray bytes
-    EXPECT_EQ(typed("\xc0\xb1"), Codes{});               // overlong '1'
-    EXPECT_EQ(typed("\xed\xa0\x80"), Codes{});           // surrogate
+    EXPECT_EQ(typed("\xe2\x82\xac"), Codes{}); // euro sign
+    EXPECT_EQ(typed("\xf0\x9f\x98\x80"
+                    "1"),
+              Codes{'1'}); // emoji
+    EXPECT_EQ(typed("\xc3"
+                    "1"),
+              Codes{'1'}); // cut short
+    EXPECT_EQ(typed("\x80\xbf\xff"
+                    "2"),
+              Codes{'2'});                     // stray bytes
+    EXPECT_EQ(typed("\xc0\xb1"), Codes{});     // overlong '1'
+    EXPECT_EQ(typed("\xed\xa0\x80"), Codes{}); // surrogate
     // A character that the font shows in place of a control code is not that code.
     EXPECT_EQ(typed("\xe2\x98\xba"), Codes{}); // smiling face, glyph 1
-    EXPECT_EQ(typed("\xc2\x9b" "A"), Codes{'A'}); // C1 control, not a sequence start
+    EXPECT_EQ(typed("\xc2\x9b"
+                    "A"),
+              Codes{'A'}); // C1 control, not a sequence start
 }
 
 TEST(TerminalKeys, LoneEscapeNeedsTheWaitToRunOut) {
@@ -73,7 +84,9 @@ TEST(TerminalKeys, LoneEscapeNeedsTheWaitToRunOut) {
     EXPECT_EQ(typed("\x1b\x1b"), (Codes{27, 27}));
     // Esc before a character is Alt with that key, which gives no code.
     EXPECT_EQ(typed("\x1bx1"), Codes{'1'});
-    EXPECT_EQ(typed("\x1b\xc3\xa1" "1"), Codes{'1'});
+    EXPECT_EQ(typed("\x1b\xc3\xa1"
+                    "1"),
+              Codes{'1'});
 }
 
 TEST(TerminalKeys, SequenceCutShortByTheWaitIsDropped) {
@@ -88,10 +101,12 @@ TEST(TerminalKeys, SequenceCutShortByTheWaitIsDropped) {
 }
 
 TEST(TerminalKeys, XtermCursorKeys) {
-    EXPECT_EQ(typed("\x1b[A\x1b[B\x1b[C\x1b[D"), (Codes{ext(0x48), ext(0x50), ext(0x4D), ext(0x4B)}));
+    EXPECT_EQ(typed("\x1b[A\x1b[B\x1b[C\x1b[D"),
+              (Codes{ext(0x48), ext(0x50), ext(0x4D), ext(0x4B)}));
     EXPECT_EQ(typed("\x1b[H\x1b[F"), (Codes{ext(0x47), ext(0x4F)}));
     // Application cursor mode sends them after SS3.
-    EXPECT_EQ(typed("\x1bOA\x1bOD\x1bOH\x1bOF"), (Codes{ext(0x48), ext(0x4B), ext(0x47), ext(0x4F)}));
+    EXPECT_EQ(typed("\x1bOA\x1bOD\x1bOH\x1bOF"),
+              (Codes{ext(0x48), ext(0x4B), ext(0x47), ext(0x4F)}));
     // Shift gives the plain code, Ctrl its own; Ctrl+Shift counts as Ctrl.
     EXPECT_EQ(typed("\x1b[1;2D"), Codes{ext(0x4B)});
     EXPECT_EQ(typed("\x1b[1;5D"), Codes{0x73FF});
@@ -105,7 +120,8 @@ TEST(TerminalKeys, XtermCursorKeys) {
 TEST(TerminalKeys, Vt220EditingKeys) {
     EXPECT_EQ(typed("\x1b[2~\x1b[3~"), (Codes{ext(0x52), 0x53FF}));
     EXPECT_EQ(typed("\x1b[5~\x1b[6~"), (Codes{ext(0x49), ext(0x51)}));
-    EXPECT_EQ(typed("\x1b[1~\x1b[4~\x1b[7~\x1b[8~"), (Codes{ext(0x47), ext(0x4F), ext(0x47), ext(0x4F)}));
+    EXPECT_EQ(typed("\x1b[1~\x1b[4~\x1b[7~\x1b[8~"),
+              (Codes{ext(0x47), ext(0x4F), ext(0x47), ext(0x4F)}));
     EXPECT_EQ(typed("\x1b[3;2~"), Codes{0x53FF});
     EXPECT_EQ(typed("\x1b[3;5~\x1b[2;5~"), (Codes{0x93FF, 0x92FF}));
     EXPECT_EQ(typed("\x1b[5;5~\x1b[6;5~"), (Codes{0x84FF, 0x76FF}));
@@ -122,7 +138,8 @@ TEST(TerminalKeys, FunctionKeys) {
     EXPECT_EQ(typed("\x1b[1;5P"), Codes{0x5EFF});
     EXPECT_EQ(typed("\x1bO2P\x1bO5S"), (Codes{0x54FF, 0x61FF}));
     EXPECT_EQ(typed("\x1b[20;2~\x1b[20;5~"), (Codes{0x5CFF, 0x66FF}));
-    EXPECT_EQ(typed("\x1b[23;2~\x1b[24;2~\x1b[23;5~\x1b[24;5~"), (Codes{0x87FF, 0x88FF, 0x89FF, 0x8AFF}));
+    EXPECT_EQ(typed("\x1b[23;2~\x1b[24;2~\x1b[23;5~\x1b[24;5~"),
+              (Codes{0x87FF, 0x88FF, 0x89FF, 0x8AFF}));
 }
 
 TEST(TerminalKeys, LinuxConsoleFunctionKeys) {
@@ -139,11 +156,11 @@ TEST(TerminalKeys, ShiftTabAndKeypad) {
 
 TEST(TerminalKeys, UnknownSequencesAreIgnoredWhole) {
     EXPECT_EQ(typed("\x1b[99~1"), Codes{'1'});
-    EXPECT_EQ(typed("\x1b[?1;2c2"), Codes{'2'});          // a device report
-    EXPECT_EQ(typed("\x1b[<0;12;5M3"), Codes{'3'});       // a mouse report
-    EXPECT_EQ(typed("\x1b[200~4"), Codes{'4'});           // paste start
-    EXPECT_EQ(typed("\x1b[1;2;3D5"), Codes{'5'});         // too many numbers
-    EXPECT_EQ(typed("\x1b[2A6"), Codes{'6'});             // a count, not a key
+    EXPECT_EQ(typed("\x1b[?1;2c2"), Codes{'2'});    // a device report
+    EXPECT_EQ(typed("\x1b[<0;12;5M3"), Codes{'3'}); // a mouse report
+    EXPECT_EQ(typed("\x1b[200~4"), Codes{'4'});     // paste start
+    EXPECT_EQ(typed("\x1b[1;2;3D5"), Codes{'5'});   // too many numbers
+    EXPECT_EQ(typed("\x1b[2A6"), Codes{'6'});       // a count, not a key
     EXPECT_EQ(typed("\x1b[99999999999999999999~7"), Codes{'7'});
     EXPECT_EQ(typed("\x1b[" + std::string(40, '1') + "~8"), Codes{'8'});
     EXPECT_EQ(typed("\x1bOz9"), Codes{'9'});

@@ -19,7 +19,8 @@ const std::string kColour12 = "255,85,85";
 
 std::string screenOf(const PtyProgram& program) {
     std::string faults;
-    for (const std::string& fault : program.terminal.faults) faults += fault + "\n";
+    for (const std::string& fault : program.terminal.faults)
+        faults += fault + "\n";
     return program.terminal.text() + "faults:\n" + faults;
 }
 
@@ -40,7 +41,8 @@ TEST(TerminalProgram, MenuAppearsWithItsTextsInTheirColours) {
     const VtModel& t = program.terminal;
     EXPECT_TRUE(t.alternateScreen);
     EXPECT_TRUE(t.cursorHidden);
-    EXPECT_EQ(t.rowText(1), "TABLOX version 2.0                                (c) P. Hrubec 1998 - 2004");
+    EXPECT_EQ(t.rowText(1),
+              "TABLOX version 2.0                                (c) P. Hrubec 1998 - 2004");
     EXPECT_EQ(t.rowText(5), "M E N U");
     EXPECT_EQ(t.rowText(7), "1.   Lichobeznik pravouhly");
     EXPECT_EQ(t.rowText(18), "10.   KONEC");
@@ -194,7 +196,8 @@ TEST(TerminalEditing, DeleteAtTheEndOfTheLineRingsTheBell) {
     PtyProgram program;
     waitForMenu(program);
     program.type("4\x1b[3~");
-    EXPECT_TRUE(program.waitUntil([](const VtModel& t) { return t.bells == 1; })) << screenOf(program);
+    EXPECT_TRUE(program.waitUntil([](const VtModel& t) { return t.bells == 1; }))
+        << screenOf(program);
     EXPECT_EQ(textAt(program.terminal, 28, 1, 4), "? 4 ");
 }
 

@@ -33,14 +33,16 @@ const VtCell& VtModel::cellAt(int row, int column) const {
 
 std::string VtModel::rowText(int row) const {
     std::string text;
-    for (int column = 1; column <= columns_; ++column) appendUtf8(text, cellAt(row, column).character);
+    for (int column = 1; column <= columns_; ++column)
+        appendUtf8(text, cellAt(row, column).character);
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
 }
 
 std::string VtModel::text() const {
     std::string all;
-    for (int row = 1; row <= rows_; ++row) all += rowText(row) + "\n";
+    for (int row = 1; row <= rows_; ++row)
+        all += rowText(row) + "\n";
     return all;
 }
 
@@ -128,7 +130,8 @@ void VtModel::put(char32_t ch) {
 void VtModel::sequence(const std::string& parameters, char final) {
     std::vector<std::string> numbers;
     std::stringstream split(parameters);
-    for (std::string number; std::getline(split, number, ';');) numbers.push_back(number);
+    for (std::string number; std::getline(split, number, ';');)
+        numbers.push_back(number);
     auto fault = [&] { faults.push_back("CSI " + parameters + final); };
     switch (final) {
     case 'H': {
@@ -169,8 +172,10 @@ void VtModel::sequence(const std::string& parameters, char final) {
                 pen_.underlined = true;
             } else if (n == "24") {
                 pen_.underlined = false;
-            } else if ((n == "38" || n == "48") && i + 4 < numbers.size() && numbers[i + 1] == "2") {
-                const std::string rgb = numbers[i + 2] + "," + numbers[i + 3] + "," + numbers[i + 4];
+            } else if ((n == "38" || n == "48") && i + 4 < numbers.size() &&
+                       numbers[i + 1] == "2") {
+                const std::string rgb =
+                    numbers[i + 2] + "," + numbers[i + 3] + "," + numbers[i + 4];
                 (n == "38" ? pen_.foreground : pen_.background) = rgb;
                 i += 4;
             } else {

@@ -41,7 +41,7 @@ class VtModel {
 
     int columns_, rows_;
     std::vector<VtCell> main_, alternate_;
-    VtCell pen_; // the attributes of the next character
+    VtCell pen_;               // the attributes of the next character
     int row_ = 0, column_ = 0; // 0-based
     bool wrapPending_ = false;
     enum class State { Ground, Escape, Csi } state_ = State::Ground;

@@ -4,4 +4,6 @@
 
 // The graphical window first, when there is one, then the terminal. Back ends listed
 // before the terminal are wrapped in unlessTerminalChosen.
-std::vector<BackendFactory> desktopBackends() { return {makeTerminalBackend}; }
+std::vector<BackendFactory> desktopBackends() {
+    return {makeTerminalBackend};
+}

@@ -29,6 +29,10 @@ class TerminalBackend final : public WindowBackend {
 
 } // namespace
 
-std::unique_ptr<WindowBackend> makeTerminalBackend() { return std::make_unique<TerminalBackend>(); }
+std::unique_ptr<WindowBackend> makeTerminalBackend() {
+    return std::make_unique<TerminalBackend>();
+}
 
-bool terminalChosen() { return terminalSessionStarted(); }
+bool terminalChosen() {
+    return terminalSessionStarted();
+}

@@ -84,7 +84,8 @@ void appendUtf8(std::string& out, char32_t ch) {
 }
 
 ColourDepth colourDepthFromEnvironment(const char* colorterm) {
-    if (colorterm && (std::strcmp(colorterm, "truecolor") == 0 || std::strcmp(colorterm, "24bit") == 0))
+    if (colorterm &&
+        (std::strcmp(colorterm, "truecolor") == 0 || std::strcmp(colorterm, "24bit") == 0))
         return ColourDepth::TrueColour;
     return ColourDepth::Ansi16;
 }

@@ -11,7 +11,9 @@ constexpr unsigned char kEsc = 0x1B;
 // Longer parameter strings are no key of ours; they are skipped up to their final byte.
 constexpr std::size_t kMaxParameters = 16;
 
-int extended(int scan) { return scan * 256 + 255; }
+int extended(int scan) {
+    return scan * 256 + 255;
+}
 
 struct ScanCodes {
     int plain, shift, ctrl;
@@ -65,17 +67,26 @@ std::optional<std::array<std::optional<int>, 2>> splitParameters(const std::stri
 
 std::optional<NamedKey> namedKeyOfFinal(unsigned char final) {
     switch (final) {
-    case 'A': return NamedKey::Up;
-    case 'B': return NamedKey::Down;
-    case 'C': return NamedKey::Right;
-    case 'D': return NamedKey::Left;
-    case 'H': return NamedKey::Home;
-    case 'F': return NamedKey::End;
-    default: return std::nullopt;
+    case 'A':
+        return NamedKey::Up;
+    case 'B':
+        return NamedKey::Down;
+    case 'C':
+        return NamedKey::Right;
+    case 'D':
+        return NamedKey::Left;
+    case 'H':
+        return NamedKey::Home;
+    case 'F':
+        return NamedKey::End;
+    default:
+        return std::nullopt;
     }
 }
 
-int functionKeyOfFinal(unsigned char final) { return final >= 'P' && final <= 'S' ? final - 'P' + 1 : 0; }
+int functionKeyOfFinal(unsigned char final) {
+    return final >= 'P' && final <= 'S' ? final - 'P' + 1 : 0;
+}
 
 // The VT220 "CSI n ~" keys: a named key, or a function key number.
 struct TildeKey {
@@ -83,20 +94,15 @@ struct TildeKey {
     int function = 0;
 };
 std::optional<TildeKey> tildeKey(int number) {
-    switch (number) {
-    case 1:
-    case 7: return TildeKey{NamedKey::Home};
-    case 2: return TildeKey{NamedKey::Insert};
-    case 3: return TildeKey{NamedKey::Delete};
-    case 4:
-    case 8: return TildeKey{NamedKey::End};
-    case 5: return TildeKey{NamedKey::PageUp};
-    case 6: return TildeKey{NamedKey::PageDown};
-    case 11: case 12: case 13: case 14: case 15: return TildeKey{{}, number - 10};
-    case 17: case 18: case 19: case 20: case 21: return TildeKey{{}, number - 11};
-    case 23: case 24: return TildeKey{{}, number - 12};
-    default: return std::nullopt;
-    }
+    // 1 to 6 as VT220 and xterm send them, 7 and 8 as rxvt sends Home and End.
+    constexpr std::array<NamedKey, 8> kEditing = {
+        NamedKey::Home,   NamedKey::Insert,   NamedKey::Delete, NamedKey::End,
+        NamedKey::PageUp, NamedKey::PageDown, NamedKey::Home,   NamedKey::End};
+    if (number >= 1 && number <= 8) return TildeKey{kEditing[static_cast<std::size_t>(number - 1)]};
+    if (number >= 11 && number <= 15) return TildeKey{{}, number - 10}; // F1 to F5
+    if (number >= 17 && number <= 21) return TildeKey{{}, number - 11}; // F6 to F10
+    if (number == 23 || number == 24) return TildeKey{{}, number - 12}; // F11, F12
+    return std::nullopt;
 }
 
 void pushCode(std::vector<int>& codes, int code) {
@@ -119,7 +125,8 @@ int functionKeyCode(int number, bool shift, bool ctrl) {
 }
 
 void TerminalKeyDecoder::feed(std::string_view bytes, std::vector<int>& codes) {
-    for (char ch : bytes) feedByte(static_cast<unsigned char>(ch), codes);
+    for (char ch : bytes)
+        feedByte(static_cast<unsigned char>(ch), codes);
 }
 
 void TerminalKeyDecoder::timeout(std::vector<int>& codes) {
@@ -249,7 +256,8 @@ void TerminalKeyDecoder::finishCsi(unsigned char final, std::vector<int>& codes)
     if (const auto named = namedKeyOfFinal(final))
         codes.push_back(namedKeyCode(*named, modifiers->shift, modifiers->ctrl));
     else
-        pushCode(codes, functionKeyCode(functionKeyOfFinal(final), modifiers->shift, modifiers->ctrl));
+        pushCode(codes,
+                 functionKeyCode(functionKeyOfFinal(final), modifiers->shift, modifiers->ctrl));
 }
 
 void TerminalKeyDecoder::finishSs3(unsigned char final, std::vector<int>& codes) {
@@ -265,8 +273,11 @@ void TerminalKeyDecoder::finishSs3(unsigned char final, std::vector<int>& codes)
     } else if (parameters_.empty()) {
         // The numeric keypad in application mode sends its keys this way.
         static constexpr std::string_view kKeypad = "*+,-./0123456789"; // 'j' to 'y'
-        if (final == 'M') codes.push_back(13);
-        else if (final == 'X') codes.push_back('=');
-        else if (final >= 'j' && final <= 'y') codes.push_back(kKeypad[final - 'j']);
+        if (final == 'M')
+            codes.push_back(13);
+        else if (final == 'X')
+            codes.push_back('=');
+        else if (final >= 'j' && final <= 'y')
+            codes.push_back(kKeypad[final - 'j']);
     }
 }

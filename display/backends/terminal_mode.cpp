@@ -16,8 +16,8 @@
 namespace {
 
 // Signals after which the process ends; the terminal is given back first.
-constexpr std::array<int, 10> kEndSignals = {SIGINT,  SIGTERM, SIGHUP,  SIGQUIT, SIGSEGV,
-                                             SIGBUS,  SIGFPE,  SIGILL,  SIGABRT, SIGSYS};
+constexpr std::array<int, 10> kEndSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV,
+                                             SIGBUS, SIGFPE,  SIGILL, SIGABRT, SIGSYS};
 
 // Everything the signal handlers touch: plain data and lock-free atomics only.
 struct Ownership {
@@ -74,15 +74,20 @@ extern "C" void onEndSignal(int signal) {
     errno = savedErrno;
 }
 
-extern "C" void onResize(int) { ownership.resized.store(true); }
-extern "C" void onContinue(int) { ownership.continued.store(true); }
+extern "C" void onResize(int) {
+    ownership.resized.store(true);
+}
+extern "C" void onContinue(int) {
+    ownership.continued.store(true);
+}
 
 void install(int signal, void (*handler)(int)) {
     const auto index = static_cast<std::size_t>(signal);
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
-    for (int end : kEndSignals) sigaddset(&action.sa_mask, end);
+    for (int end : kEndSignals)
+        sigaddset(&action.sa_mask, end);
     action.sa_flags = SA_RESTART | SA_ONSTACK;
     if (sigaction(signal, nullptr, &ownership.previous[index]) != 0) return;
     // A signal ignored when the program started (nohup) stays ignored.
@@ -99,7 +104,9 @@ void uninstallAll() {
     }
 }
 
-void giveBackAtExit() { giveBackNow(); }
+void giveBackAtExit() {
+    giveBackNow();
+}
 
 } // namespace
 
@@ -111,8 +118,8 @@ bool takeOverTerminal(int inputFd, int outputFd, std::string& why) {
         return false;
     }
     termios raw = original;
-    raw.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR |
-                                          ICRNL | IXON);
+    raw.c_iflag &=
+        ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON);
     raw.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | IEXTEN);
     raw.c_lflag |= ISIG;
     raw.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB);
@@ -128,7 +135,8 @@ bool takeOverTerminal(int inputFd, int outputFd, std::string& why) {
     ownership.closing.store(false);
     ownership.resized.store(false);
     ownership.continued.store(false);
-    for (int signal : kEndSignals) install(signal, onEndSignal);
+    for (int signal : kEndSignals)
+        install(signal, onEndSignal);
     install(SIGWINCH, onResize);
     install(SIGCONT, onContinue);
     static const bool atExitRegistered = std::atexit(giveBackAtExit) == 0;
@@ -166,9 +174,13 @@ bool writeToTerminal(std::string_view bytes) {
     return written;
 }
 
-bool terminalResized() { return ownership.resized.exchange(false); }
+bool terminalResized() {
+    return ownership.resized.exchange(false);
+}
 
-bool terminalContinued() { return ownership.continued.exchange(false); }
+bool terminalContinued() {
+    return ownership.continued.exchange(false);
+}
 
 void retakeTerminal() {
     if (!ownership.taken.load()) return;

@@ -16,7 +16,8 @@ bool TerminalPainter::blankGap(int row, int column) const {
     if (!cursorKnown_ || cursorRow_ != row || underline_) return false;
     if (column < cursorColumn_ || column - cursorColumn_ > kLongestGap) return false;
     for (int c = cursorColumn_; c < column; ++c) {
-        const TerminalCell& shown = shown_[static_cast<std::size_t>((row - 1) * kTextColumns + c - 1)];
+        const TerminalCell& shown =
+            shown_[static_cast<std::size_t>((row - 1) * kTextColumns + c - 1)];
         if (shown.character != U' ' || shown.underlined) return false;
     }
     return true;
@@ -29,7 +30,8 @@ void TerminalPainter::paint(const CellGrid& wanted, const Palette& palette, std:
     }
     for (int row = 1; row <= kTextRows; ++row) {
         for (int column = 1; column <= kTextColumns; ++column) {
-            const TerminalCell& cell = wanted[static_cast<std::size_t>((row - 1) * kTextColumns + column - 1)];
+            const TerminalCell& cell =
+                wanted[static_cast<std::size_t>((row - 1) * kTextColumns + column - 1)];
             TerminalCell& shown = gridCell(shown_, row, column);
             if (cell.looksLike(shown)) continue;
             if (!cursorKnown_ || cursorRow_ != row || cursorColumn_ != column) {

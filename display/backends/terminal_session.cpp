@@ -118,7 +118,8 @@ void Session::takeChangedRows() {
         for (int row = 0; row < kTextRows; ++row) {
             const int y0 = row * kCellHeight;
             for (int y = y0; y < y0 + kCellHeight; ++y)
-                changed[static_cast<std::size_t>(row)] |= screen.rowChanged[static_cast<std::size_t>(y)];
+                changed[static_cast<std::size_t>(row)] |=
+                    screen.rowChanged[static_cast<std::size_t>(y)];
             if (!changed[static_cast<std::size_t>(row)]) continue;
             std::memcpy(copy_->rowPixels(y0), screen.rowPixels(y0),
                         static_cast<std::size_t>(kCellHeight) * kScreenWidth);
@@ -152,7 +153,8 @@ void Session::refreshOnce() {
     }
     takeChangedRows();
     if (sizeOk_) painter_.paint(wanted_, copy_->palette, out);
-    for (int bells = bells_.exchange(0); bells > 0; --bells) out.push_back('\a');
+    for (int bells = bells_.exchange(0); bells > 0; --bells)
+        out.push_back('\a');
     if (!out.empty() && !writeToTerminal(out)) painter_.invalidate();
 }
 
@@ -174,7 +176,8 @@ void Session::inputLoop() {
         } else if (watched[0].revents != 0) {
             const ssize_t count = read(kInputFd, bytes.data(), bytes.size());
             if (count > 0) {
-                decoder.feed(std::string_view(bytes.data(), static_cast<std::size_t>(count)), codes);
+                decoder.feed(std::string_view(bytes.data(), static_cast<std::size_t>(count)),
+                             codes);
             } else if (count == 0 || (errno != EINTR && errno != EAGAIN)) {
                 // The terminal has gone (hung up): end as a hang-up would.
                 kill(getpid(), SIGHUP);
@@ -183,7 +186,8 @@ void Session::inputLoop() {
         }
         if (codes.empty()) continue;
         std::lock_guard guard(display().lock);
-        for (int code : codes) display().keys.write(code);
+        for (int code : codes)
+            display().keys.write(code);
         codes.clear();
     }
 }
@@ -208,7 +212,8 @@ bool attachTerminalWindow(std::string& why) {
             why = "no display, and standard input and output are not both terminals";
             return false;
         }
-        auto session = std::make_unique<Session>(colourDepthFromEnvironment(std::getenv("COLORTERM")));
+        auto session =
+            std::make_unique<Session>(colourDepthFromEnvironment(std::getenv("COLORTERM")));
         if (!session->start(why)) return false;
         s.current = std::move(session);
         s.started = true;
@@ -228,4 +233,6 @@ void ringTerminalBell() {
     if (sessions().current) sessions().current->ringBell();
 }
 
-bool terminalSessionStarted() { return sessions().started; }
+bool terminalSessionStarted() {
+    return sessions().started;
+}
