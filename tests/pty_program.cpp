@@ -6,12 +6,14 @@
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 #include <utmp.h>
 
 #include <array>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <stdexcept>
 #include <vector>
@@ -30,7 +32,7 @@ PtyProgram::PtyProgram(PtyOptions options) : terminal(options.columns, options.r
     size.ws_row = static_cast<unsigned short>(options.rows);
     if (openpty(&master_, &slave_, nullptr, nullptr, &size) != 0)
         throw std::runtime_error(std::string("openpty: ") + std::strerror(errno));
-    tcgetattr(slave_, &before_);
+    before_ = settings();
 
     // The environment of the program: no display, so the terminal is the window.
     std::vector<std::string> variables;
@@ -145,20 +147,31 @@ bool PtyProgram::waitForStop() {
     return false;
 }
 
-void PtyProgram::setSettings(const termios& settings) {
-    tcsetattr(slave_, TCSANOW, &settings);
-}
-
-termios PtyProgram::settings() const {
+std::string PtyProgram::settings() const {
     termios now{};
     tcgetattr(slave_, &now);
-    return now;
+    char flags[80];
+    std::snprintf(flags, sizeof flags, "%x:%x:%x:%x:%x:%x", now.c_iflag, now.c_oflag, now.c_cflag,
+                  now.c_lflag, static_cast<unsigned>(cfgetispeed(&now)),
+                  static_cast<unsigned>(cfgetospeed(&now)));
+    std::string text = flags;
+    for (cc_t c : now.c_cc)
+        text += ":" + std::to_string(c);
+    return text;
 }
 
-bool sameSettings(const termios& a, const termios& b) {
-    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
-           a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0 &&
-           cfgetispeed(&a) == cfgetispeed(&b) && cfgetospeed(&a) == cfgetospeed(&b);
+void PtyProgram::setShellSettings() {
+    termios now{};
+    tcgetattr(slave_, &now);
+    now.c_lflag |= ECHO | ICANON;
+    now.c_iflag |= ICRNL;
+    tcsetattr(slave_, TCSANOW, &now);
+}
+
+bool PtyProgram::echoing() const {
+    termios now{};
+    tcgetattr(slave_, &now);
+    return (now.c_lflag & ECHO) != 0;
 }
 
 std::string textAt(const VtModel& terminal, int row, int column, int length) {

@@ -2,7 +2,6 @@
 // everything it writes. For tests of the terminal back end.
 #pragma once
 #include <sys/types.h>
-#include <termios.h>
 
 #include <functional>
 #include <optional>
@@ -41,11 +40,14 @@ class PtyProgram {
     // Waits until the program has stopped (SIGSTOP); false when it does not.
     bool waitForStop();
 
-    // The terminal settings now, and as they were before the program started.
-    termios settings() const;
-    const termios& settingsBefore() const { return before_; }
-    // Changes the terminal's settings, as a shell does while the program is stopped.
-    void setSettings(const termios& settings);
+    // The terminal's settings (flags, control characters, speeds) as text, now and as
+    // they were before the program started.
+    std::string settings() const;
+    const std::string& settingsBefore() const { return before_; }
+    // Switches to line input with echo, as a shell does while the program is stopped.
+    void setShellSettings();
+    // True while the terminal echoes typed characters.
+    bool echoing() const;
 
     VtModel terminal;
     std::string output; // every byte the program wrote
@@ -57,10 +59,8 @@ class PtyProgram {
     int slave_ = -1; // kept open so the terminal's settings outlive the program
     pid_t child_ = -1;
     bool exited_ = false;
-    termios before_{};
+    std::string before_;
 };
 
-// True when the two settings are the same in every flag and control character.
-bool sameSettings(const termios& a, const termios& b);
 // The text of the cells from row, column on, `length` cells long, in UTF-8.
 std::string textAt(const VtModel& terminal, int row, int column, int length);

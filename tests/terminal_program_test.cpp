@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "display/backends/terminal_painter.h"
@@ -30,7 +31,7 @@ void waitForMenu(PtyProgram& program) {
 }
 
 void expectTerminalGivenBack(const PtyProgram& program) {
-    EXPECT_TRUE(sameSettings(program.settings(), program.settingsBefore()));
+    EXPECT_EQ(program.settings(), program.settingsBefore());
     EXPECT_FALSE(program.terminal.alternateScreen);
     EXPECT_FALSE(program.terminal.cursorHidden);
 }
@@ -169,15 +170,30 @@ TEST(TerminalProgram, ContinuedAfterAStopTakesTheTerminalAgain) {
     program.signal(SIGSTOP);
     ASSERT_TRUE(program.waitForStop());
     // Meanwhile the shell puts its own settings back and uses the screen.
-    program.setSettings(program.settingsBefore());
+    program.setShellSettings();
     program.terminal.feed("\x1b[?1049l\x1b[?25h");
     program.signal(SIGCONT);
     ASSERT_TRUE(program.waitUntil([&program](const VtModel& t) {
-        return t.alternateScreen && t.cursorHidden && !(program.settings().c_lflag & ECHO);
+        return t.alternateScreen && t.cursorHidden && !program.echoing();
     })) << screenOf(program);
     waitForMenu(program);
     program.type("3");
     EXPECT_TRUE(program.waitForText(28, 1, "? 3")) << screenOf(program);
+}
+
+TEST(TerminalProgram, WithoutDisplayOrTerminalTheProgramSaysSoAndEnds) {
+    const std::string command =
+        std::string("env -u DISPLAY -u WAYLAND_DISPLAY ") + TABLOX_PROGRAM + " </dev/null 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    for (int ch; (ch = std::fgetc(pipe)) != EOF;)
+        output.push_back(static_cast<char>(ch));
+    const int status = pclose(pipe);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(output, "tablox: cannot open a window: no display, and standard input and output "
+                      "are not both terminals\n");
 }
 
 // These two need the line editor with its editing keys.
