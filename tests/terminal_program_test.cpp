@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "display/backends/memory_backend.h"
+#include "display/backends/terminal_backend.h"
 #include "display/backends/terminal_painter.h"
 #include "tests/pty_program.h"
 
@@ -194,6 +196,12 @@ TEST(TerminalProgram, WithoutDisplayOrTerminalTheProgramSaysSoAndEnds) {
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_EQ(output, "tablox: cannot open a window: no display, and standard input and output "
                       "are not both terminals\n");
+}
+
+TEST(TerminalChoice, BackEndsBeforeTheTerminalAreTriedUntilItIsChosen) {
+    // This test process never shows a screen in a terminal.
+    EXPECT_FALSE(terminalChosen());
+    EXPECT_NE(unlessTerminalChosen<makeMemoryBackend>(), nullptr);
 }
 
 // These two need the line editor with its editing keys.
