@@ -1,13 +1,17 @@
 # make run: install what is missing, build and start TABLOX.
 # make test: install what is missing, build, run every test, then again with sanitizers.
 # make bench: install what is missing, build the benchmarks optimised and run them.
+# make fuzz: build the fuzz targets with clang and run each a fixed number of times;
+#   `make fuzz FUZZ_OPTIONS=-max_total_time=3600` runs each for an hour instead.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_OPTIONS ?= -runs=20000
 JOBS ?= $(shell nproc)
 WERROR ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan bench fuzz fuzz-build clean
 
 all: build
 
@@ -24,6 +28,7 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
+	$(MAKE) fuzz
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DTABLOX_SANITIZE=ON -DTABLOX_WERROR=$(WERROR) >/dev/null
@@ -36,5 +41,13 @@ bench:
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tablox_bench
 	./$(BENCH_BUILD)/bench/tablox_bench
 
+fuzz: fuzz-build
+	bash tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_OPTIONS)
+
+fuzz-build:
+	@bash tools/install_deps.sh clang libclang-rt-14-dev
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DTABLOX_FUZZ=ON -DBUILD_TESTING=OFF -DTABLOX_WERROR=$(WERROR) >/dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target tablox_fuzz_targets
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

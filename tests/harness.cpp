@@ -6,7 +6,8 @@
 
 std::vector<int> keys(std::string_view typed) {
     std::vector<int> codes;
-    for (char c : typed) codes.push_back(c == '\n' ? 13 : static_cast<unsigned char>(c));
+    for (char c : typed)
+        codes.push_back(c == '\n' ? 13 : static_cast<unsigned char>(c));
     return codes;
 }
 
@@ -25,10 +26,13 @@ void resetDisplay() {
 }
 } // namespace
 
-ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& typedAhead) {
+ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& typedAhead,
+                      std::function<int()> typist) {
     resetDisplay();
     memoryWindows().script.assign(script.begin(), script.end());
-    for (int code : typedAhead) display().keys.write(code);
+    memoryWindows().typist = std::move(typist);
+    for (int code : typedAhead)
+        display().keys.write(code);
     ProgramRun run;
     try {
         runTablox();
@@ -39,6 +43,8 @@ ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& ty
     run.screen = std::make_unique<Screen>(display().screen);
     run.cells = ScreenCells::decode(*run.screen);
     run.windows = memoryWindows();
+    run.windows.typist = nullptr;
+    memoryWindows().typist = nullptr; // it may refer to what the caller is about to drop
     return run;
 }
 
@@ -47,4 +53,6 @@ void freshScreen() {
     setScreenMode();
 }
 
-Screen& screen() { return display().screen; }
+Screen& screen() {
+    return display().screen;
+}

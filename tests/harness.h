@@ -1,6 +1,7 @@
 // Runs the whole program from start-up against the in-memory back end with a script
 // of key codes, and hands back the screen it left.
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -11,7 +12,7 @@
 #include "display/screen.h"
 
 struct ProgramRun {
-    std::optional<int> exitStatus; // set when the program ended itself
+    std::optional<int> exitStatus;  // set when the program ended itself
     std::unique_ptr<Screen> screen; // the screen when the keys ran out or the program ended
     ScreenCells cells;
     MemoryWindows windows;
@@ -26,8 +27,10 @@ std::vector<int> keys(std::string_view typed);
 std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b);
 
 // Starts the program afresh and types `script`, one key each time it waits for one.
-// `typedAhead` is in the key buffer before the program starts.
-ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& typedAhead = {});
+// `typedAhead` is in the key buffer before the program starts. Once the script is
+// used up, `typist` gives the keys, if there is one (see MemoryWindows::typist).
+ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& typedAhead = {},
+                      std::function<int()> typist = {});
 
 // Puts the display into the state of a fresh run with one in-memory window open, for
 // tests of single display operations.

@@ -22,10 +22,17 @@ class MemoryBackend final : public WindowBackend {
     void beep() override { ++memoryWindows().beeps; }
     void idle(int) override {
         MemoryWindows& w = memoryWindows();
-        if (w.script.empty()) throw KeysExhausted{};
+        int key = 0;
+        if (!w.script.empty()) {
+            key = w.script.front();
+            w.script.pop_front();
+        } else if (w.typist) {
+            key = w.typist();
+        } else {
+            throw KeysExhausted{};
+        }
         std::lock_guard guard(display().lock);
-        display().keys.write(w.script.front());
-        w.script.pop_front();
+        display().keys.write(key);
     }
 };
 
@@ -36,4 +43,6 @@ MemoryWindows& memoryWindows() {
     return w;
 }
 
-std::unique_ptr<WindowBackend> makeMemoryBackend() { return std::make_unique<MemoryBackend>(); }
+std::unique_ptr<WindowBackend> makeMemoryBackend() {
+    return std::make_unique<MemoryBackend>();
+}

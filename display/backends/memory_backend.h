@@ -2,6 +2,7 @@
 // a script. Used by the tests to run the whole program without a display.
 #pragma once
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,9 @@ struct MemoryWindows {
     bool refuseToOpen = false;
     // Keys the operator types, one each time the program waits for a key.
     std::deque<int> script;
+    // Asked for the next key once the script is empty: an operator who looks at the
+    // screen before typing. It may throw KeysExhausted to stop the run.
+    std::function<int()> typist;
 };
 
 // Thrown when the program waits for a key and the script has none left.
