@@ -1,6 +1,7 @@
 // The nine calculations of the menu. Each runs its screens from the top and returns
 // after its closing pause; a refusal or the answer 2 restarts it from its first screen.
 #pragma once
+#include <array>
 
 void runTrapezoidLayout();  // 1: right-angled trapezoid strip layout
 void runStripCount();       // 2: strip count for one width
@@ -16,3 +17,43 @@ void runOctagonSide();      // 9: octagonal plate side from mass
 
 // Weight in tonnes of `count` steel sheets (7.87 t/m3); dimensions in mm.
 float sheetWeight(float sheetLength, float sheetWidth, float thickness, float count);
+
+// Right-angled trapezoids cut alternately turned from a strip (menu item 1). Every mark is
+// a running single-precision sum, added in the order the listing is printed.
+struct StripLayout {
+    float extendedHeight; // W: the slanted edge's line carried on to the tall side
+    float saving;         // S: percent of strip length saved per pair against two lengths C
+    // The marks of the 21 cuts along the left and the right edge of the strip: index 0 is
+    // the first slanted cut, odd indices are square cuts, even ones slanted cuts.
+    std::array<float, 21> leftMarks;
+    std::array<float, 21> rightMarks;
+};
+// `run` is the horizontal run A of the slanted edge, `tallSide` C, `bottom` D, `shortSide` E.
+StripLayout stripLayout(float run, float tallSide, float bottom, float shortSide);
+
+// Two equal right-angled trapezoids laid mirror-wise across a sheet (menu item 5).
+struct EqualPairFit {
+    float neededWidth; // the width the interlocked pair needs, the same all along the overlap
+    float reserve;     // sheet width minus the needed width; negative is a shortfall
+    bool fits;         // the needed width is at most the sheet width (false for NaN)
+};
+EqualPairFit equalTrapezoidsFit(float sheetLength, float sheetWidth, float pieceLength,
+                                float shortSide, float longSide);
+
+// Two different right-angled trapezoids laid mirror-wise across a sheet (menu item 6):
+// the lower piece 1 against the right end, the upper piece 2 against the left end.
+struct TrapezoidPiece {
+    float length;
+    float shortSide;
+    float longSide;
+};
+struct MirroredPairFit {
+    float widthAtB2;   // B2 plus the lower piece's slanted edge at the line of B2
+    float widthAtB1;   // B1 plus the upper piece's slanted edge at the line of B1
+    float reserveAtB2; // sheet width minus widthAtB2
+    float reserveAtB1; // sheet width minus widthAtB1
+    bool b2Intrudes;   // widthAtB2 exceeds the sheet width, or is NaN
+    bool b1Intrudes;   // widthAtB1 likewise
+};
+MirroredPairFit twoTrapezoidsFit(float sheetLength, float sheetWidth, TrapezoidPiece lower,
+                                 TrapezoidPiece upper);
