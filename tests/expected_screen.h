@@ -40,7 +40,8 @@ class ExpectedScreen {
                     EXPECT_EQ(cell.colour, slot.colour) << "row " << row << " column " << column;
                 } else if (slot.placed || !slot.drawing) {
                     EXPECT_EQ(cell.character, ' ') << "row " << row << " column " << column;
-                    EXPECT_NE(cell.kind, Cell::Kind::Pixels) << "row " << row << " column " << column;
+                    EXPECT_NE(cell.kind, Cell::Kind::Pixels)
+                        << "row " << row << " column " << column;
                 }
             }
         }

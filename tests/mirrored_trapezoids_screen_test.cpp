@@ -11,12 +11,14 @@ namespace {
 
 void expectPixels(const ProgramRun& run, std::initializer_list<std::pair<int, int>> points,
                   int colour) {
-    for (auto [x, y] : points) EXPECT_EQ(run.pixel(x, y), colour) << x << "," << y;
+    for (auto [x, y] : points)
+        EXPECT_EQ(int{run.pixel(x, y)}, colour) << x << "," << y;
 }
 
 void expectSheetOutline(const ProgramRun& run) {
-    expectPixels(run, {{300, 100}, {425, 100}, {550, 100}, {550, 175}, {300, 175}, {300, 250}, {425, 250}},
-                 11);
+    expectPixels(
+        run, {{300, 100}, {340, 100}, {550, 100}, {550, 175}, {300, 175}, {300, 250}, {425, 250}},
+        11);
 }
 
 // Everything on the screen of item 5 but row 25, which depends on the outcome.
@@ -60,12 +62,25 @@ TEST(EqualTrapezoidsScreen, LabelsAndSketchBeforeTheFirstEntry) {
     expectSheetOutline(run);
     // The upper piece with its long side at the left, the lower one at the right.
     expectPixels(run,
-                 {{302, 102}, {302, 150}, {302, 200}, {400, 102}, {500, 102}, {500, 130},
-                  {500, 160}, {352, 190}, {548, 248}, {548, 160}, {548, 200}, {350, 200},
-                  {350, 248}, {350, 225}, {450, 248}, {498, 170}},
+                 {{302, 102},
+                  {302, 150},
+                  {302, 200},
+                  {350, 102},
+                  {500, 102},
+                  {500, 130},
+                  {500, 160},
+                  {352, 190},
+                  {548, 248},
+                  {548, 160},
+                  {548, 230},
+                  {350, 200},
+                  {350, 248},
+                  {350, 225},
+                  {420, 248},
+                  {498, 170}},
                  12);
-    EXPECT_EQ(run.pixel(400, 130), 0);
-    EXPECT_EQ(run.pixel(302, 201), 0);
+    EXPECT_EQ(int{run.pixel(400, 130)}, 0);
+    EXPECT_EQ(int{run.pixel(302, 201)}, 0);
 }
 
 TEST(EqualTrapezoidsScreen, WorkedExampleFitsWithTheReserveInColourNine) {
@@ -91,6 +106,9 @@ TEST(EqualTrapezoidsScreen, ExactFitAndNotANumber) {
     EXPECT_EQ(nan.rowText(25).rfind(" Dva tvary se na plech nevejdou. Chybi ti ", 0), 0u);
     EXPECT_EQ(nan.cellAt(25, 2).colour, 12);
     EXPECT_EQ(nan.rowText(25).substr(nan.rowText(25).size() - 3), " mm");
+    // ENTER at the pause goes back to the menu.
+    const ProgramRun back = runProgram(keys("5\n1000\n200\n600\n80\n200\n\n"));
+    EXPECT_EQ(back.rowText(5), "M E N U");
 }
 
 // The inputs of item 6 as typed: A, B, A1, B1, C1, A2, B2, C2.
@@ -103,16 +121,24 @@ struct Outcome {
 };
 
 const Outcome kOutcomes[] = {
-    {{"1000", "300", "600", "80", "200", "500", "50", "250"}, false, false,
+    {{"1000", "300", "600", "80", "200", "500", "50", "250"},
+     false,
+     false,
      "Strana B2 nezasahuje do spodniho tvaru. Rezerva je:  150 mm",
      "Strana B1 nezasahuje do vrchniho tvaru. Rezerva je:  130 mm"},
-    {{"1000", "160", "600", "80", "200", "500", "50", "250"}, true, false,
+    {{"1000", "160", "600", "80", "200", "500", "50", "250"},
+     true,
+     false,
      "Strana B2 nezasahuje do spodniho tvaru. Rezerva je:  10 mm",
      "Strana B1 vsak zasahuje do vrchniho tvaru. Chybi ti: -10 mm"},
-    {{"1000", "165", "600", "80", "320", "500", "50", "200"}, false, true,
+    {{"1000", "165", "600", "80", "320", "500", "50", "200"},
+     false,
+     true,
      "Strana B2 zasahuje do spodniho tvaru. Chybi ti: -5 mm",
      "Strana B1 nezasahuje do vrchniho tvaru. Rezerva:  5 mm"},
-    {{"1000", "150", "600", "80", "320", "500", "50", "200"}, true, true,
+    {{"1000", "150", "600", "80", "320", "500", "50", "200"},
+     true,
+     true,
      "Strana B2 zasahuje do spodniho tvaru. Chybi ti: -20 mm",
      "Strana B1 zasahuje do vrchniho tvaru. Chybi ti: -10 mm"},
 };
@@ -123,7 +149,8 @@ const std::pair<int, int> kEchoCells[] = {{6, 50},  {11, 70}, {16, 55}, {14, 43}
 
 std::string typed(const Outcome& outcome, int count) {
     std::string script = "6\n";
-    for (int i = 0; i < count; ++i) script += std::string(outcome.inputs[i]) + "\n";
+    for (int i = 0; i < count; ++i)
+        script += std::string(outcome.inputs[i]) + "\n";
     return script;
 }
 
@@ -142,7 +169,8 @@ TEST(TwoTrapezoidsScreen, InputScreenWithItsOwnSketchEchoesAndPrompts) {
                              "Zadej Stranu C2         "};
     // Row 14 asks for C1 and row 16 for A2.
     std::swap(prompts[4], prompts[5]);
-    for (int i = 0; i < 8; ++i) expected.place(6 + 2 * i, 2, prompts[i], 9);
+    for (int i = 0; i < 8; ++i)
+        expected.place(6 + 2 * i, 2, prompts[i], 9);
     for (int i = 0; i < 7; ++i) {
         expected.place(7 + 2 * i, 1, std::string("? ") + kOutcomes[0].inputs[i], 9);
         expected.place(kEchoCells[i].first, kEchoCells[i].second,
@@ -158,10 +186,11 @@ TEST(TwoTrapezoidsScreen, InputScreenWithItsOwnSketchEchoesAndPrompts) {
 
     expectSheetOutline(run);
     // The upper piece's long side reaches down to 215 and its slant rises to (500,150).
-    expectPixels(run, {{302, 102}, {302, 215}, {500, 150}, {500, 102}, {400, 102}}, 12);
+    expectPixels(run, {{302, 102}, {302, 215}, {500, 150}, {500, 102}, {350, 102}}, 12);
     expectPixels(run, {{548, 248}, {548, 160}, {350, 200}, {350, 248}}, 12);
-    EXPECT_EQ(run.pixel(302, 216), 0);
-    EXPECT_EQ(run.pixel(500, 155), 0);
+    EXPECT_EQ(int{run.pixel(302, 216)}, 0);
+    EXPECT_EQ(int{run.pixel(500, 155)}, 0);
+    EXPECT_EQ(int{run.pixel(450, 166)}, 12); // on the slant
 }
 
 TEST(TwoTrapezoidsScreen, EachOutcomeReachesItsOwnScreen) {
@@ -171,7 +200,8 @@ TEST(TwoTrapezoidsScreen, EachOutcomeReachesItsOwnScreen) {
         ExpectedScreen expected;
         expected.place(1, 1, titleLine("TABLOX version 1.7", Credit::Short), 11);
         expected.place(2, 1, webLine(std::string(15, '*')), 11);
-        expected.place(3, 1, std::string(34, '*') + "   version with vector computering kerner", 11);
+        expected.place(3, 1, std::string(34, '*') + "   version with vector computering kerner",
+                       11);
         expected.place(4, 1, std::string(75, '*'), 11);
         for (int i = 0; i < 8; ++i)
             expected.place(kEchoCells[i].first, kEchoCells[i].second,
@@ -185,14 +215,14 @@ TEST(TwoTrapezoidsScreen, EachOutcomeReachesItsOwnScreen) {
         expectSheetOutline(run);
         const int a = outcome.upperReachesDown ? 225 : 200;
         const int c = outcome.lowerReachesUp ? 130 : 160;
-        expectPixels(run, {{302, 102}, {302, a}, {400, 102}, {500, 102}, {500, 160}}, 12);
-        expectPixels(run, {{548, 248}, {548, c}, {350, 200}, {350, 248}, {450, 248}}, 12);
-        EXPECT_EQ(run.pixel(302, a + 1), 0);
-        EXPECT_EQ(run.pixel(302, 220), outcome.upperReachesDown ? 12 : 0);
-        EXPECT_EQ(run.pixel(548, c - 1), 0);
-        EXPECT_EQ(run.pixel(548, 140), outcome.lowerReachesUp ? 12 : 0);
+        expectPixels(run, {{302, 102}, {302, a}, {350, 102}, {500, 102}, {500, 160}}, 12);
+        expectPixels(run, {{548, 248}, {548, c}, {350, 200}, {350, 248}, {420, 248}}, 12);
+        EXPECT_EQ(int{run.pixel(302, a + 1)}, 0);
+        EXPECT_EQ(int{run.pixel(302, 220)}, outcome.upperReachesDown ? 12 : 0);
+        EXPECT_EQ(int{run.pixel(548, c - 1)}, 0);
+        EXPECT_EQ(int{run.pixel(548, 140)}, outcome.lowerReachesUp ? 12 : 0);
         // The input screen's slant to (500,150) is not on any outcome screen.
-        EXPECT_EQ(run.pixel(500, 150), 0);
+        EXPECT_EQ(int{run.pixel(450, 166)}, 0);
     }
 }
 
@@ -201,7 +231,15 @@ TEST(TwoTrapezoidsScreen, ZeroLengthsStillReachAnOutcome) {
     const ProgramRun run = runProgram(keys("6\n1000\n300\n0\n80\n80\n500\n50\n250\n"));
     EXPECT_EQ(run.rowText(25).rfind("Strana B2 zasahuje do spodniho tvaru. Chybi ti: ", 0), 0u);
     EXPECT_EQ(run.rowText(26).rfind("Strana B1 nezasahuje do vrchniho tvaru. Rezerva: ", 0), 0u);
-    EXPECT_EQ(run.pixel(548, 140), 12);
+    EXPECT_EQ(int{run.pixel(548, 140)}, 12);
+    // A sheet width that is not a number fits nowhere: both sides intrude.
+    const ProgramRun nanWidth = runProgram(keys("6\n1000\nnan.0\n600\n80\n200\n500\n50\n250\n"));
+    EXPECT_EQ(nanWidth.rowText(25).rfind("Strana B2 zasahuje do spodniho tvaru. Chybi ti: ", 0),
+              0u);
+    EXPECT_EQ(nanWidth.rowText(26).rfind("Strana B1 zasahuje do vrchniho tvaru. Chybi ti: ", 0),
+              0u);
+    const ProgramRun back = runProgram(keys(typed(kOutcomes[0], 8) + "\n"));
+    EXPECT_EQ(back.rowText(5), "M E N U");
 }
 
 } // namespace
