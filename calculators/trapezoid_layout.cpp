@@ -24,7 +24,7 @@ StripLayout stripLayout(float run, float tallSide, float bottom, float shortSide
     layout.saving = 100.0f - percent;
 
     // Two separate running sums, so the two marks of a square cut may differ in the
-    // last digit; a slanted cut adds W on one edge and E on the other.
+    // last digit. Each step adds E on one edge and W on the other, in turn.
     float right = w;
     float left = shortSide;
     layout.rightMarks[0] = right;
