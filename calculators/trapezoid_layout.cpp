@@ -129,16 +129,6 @@ void printAt(int colour, int row, int column, float value) {
     printNumber(value, true);
 }
 
-// This screen's own closing pause: a shorter text, and the reply typed after a question
-// mark on the row below.
-void pauseAfterListing() {
-    setColor(11);
-    locate(28, 2);
-    printText(" klavesou ENTER", true);
-    inputLine("", true, true);
-    readSingle(scratch);
-}
-
 void showCutListing(const StripLayout& layout) {
     drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
     drawInterlockedPieces();
@@ -178,7 +168,7 @@ void showCutListing(const StripLayout& layout) {
         ++mark;
         printAt(9, roundedCounter(k + 1), 2, layout.leftMarks[mark]);
     }
-    pauseAfterListing();
+    pauseForEnterWithQuestion();
 }
 
 } // namespace
