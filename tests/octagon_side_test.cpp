@@ -56,3 +56,68 @@ TEST(OctagonSide, ZeroThicknessAndNegativeMassGiveInfinityAndNotANumber) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(OctagonSideScreen, SketchEntriesAndTheThreeResults) {
+    const ProgramRun run = runProgram(keys("9\n100\n10\n"));
+    expectText(run, 1, 1, "TABLOX version 2.0", 11);
+    EXPECT_EQ(cellsText(run, 3, 1, 77), std::string(76, '*') + " ");
+    // No title row: row 5 holds only the side and the corner leg.
+    EXPECT_EQ(cellsText(run, 5, 1, 51), std::string(51, ' '));
+    expectText(run, 5, 52, " 512.9911  362.7395 ", 12);
+    expectText(run, 6, 1, " Hmotnost cinky v Kg    ? 100 ", 9);
+    expectText(run, 7, 1, " Tlouska materialu v mm ? 10 ", 9);
+    EXPECT_EQ(cellsText(run, 6, 27, 3), "100");
+    EXPECT_EQ(cellsText(run, 7, 27, 2), "10");
+    expectText(run, 25, 49, "# 1238.47 mm#", 12);
+    expectText(run, 28, 1, " pokracuj klavesou ENTER ", 11);
+
+    // The octagon in colour 12: four sides of 81 pixels and four corners of 61, the
+    // eight joints shared.
+    EXPECT_EQ(countPixels(run, 12, 340, 140, 560, 360), 4 * 81 + 4 * 61 - 8);
+    int offCorners = 0;
+    for (int step = 0; step <= 60; ++step) {
+        offCorners += run.pixel(490 + step, 150 + step) != 12; // upper right
+        offCorners += run.pixel(550 - step, 290 + step) != 12; // lower right
+        offCorners += run.pixel(350 + step, 210 - step) != 12; // upper left
+        offCorners += run.pixel(350 + step, 290 + step) != 12; // lower left
+    }
+    EXPECT_EQ(offCorners, 0);
+    EXPECT_EQ(pixelsNotIn(run, 12, 410, 150, 490, 150), 0);
+    EXPECT_EQ(pixelsNotIn(run, 12, 410, 350, 490, 350), 0);
+    EXPECT_EQ(pixelsNotIn(run, 12, 350, 210, 350, 290), 0);
+    EXPECT_EQ(pixelsNotIn(run, 12, 550, 210, 550, 290), 0);
+    // The dimension lines in colour 11; the width is printed over the lower one.
+    EXPECT_EQ(pixelsNotIn(run, 11, 350, 80, 350, 180), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 550, 80, 550, 180), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 410, 80, 410, 135), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 490, 80, 490, 135), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 350, 300, 350, 400), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 550, 300, 550, 400), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 340, 90, 560, 90), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 340, 390, 391, 390), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 488, 390, 560, 390), 0);
+    EXPECT_EQ(countPixels(run, 11, 340, 140, 560, 360), 2 * 41 + 2 * 61);
+}
+
+TEST(OctagonSideScreen, LongSideTextRunsIntoTheCornerLegsCell) {
+    // A side of 1.6e12 mm prints in 13 characters; the leg, printed after it from
+    // column 62, covers its last three.
+    const ProgramRun run = runProgram(keys("9\n1e20\n1\n"));
+    expectText(run, 5, 52, " 1.62222e+ 1.147083e+012 ", 12);
+    expectText(run, 25, 50, " 3.916386e+012 mm ", 12);
+}
+
+TEST(OctagonSideScreen, NegativeMassPrintsNotANumberAndGoesOn) {
+    const OctagonSide octagon = octagonSide(-100, 10);
+    const ProgramRun run = runProgram(keys("9\n-100\n10\n"));
+    expectText(run, 5, 52, printed(octagon.sideLength), 12);
+    expectText(run, 5, 62, printed(octagon.cornerLeg), 12);
+    expectText(run, 25, 50, printed(octagon.totalWidth) + " mm ", 12);
+    const ProgramRun back = runProgram(keys("9\n-100\n10\n\n"));
+    EXPECT_EQ(back.rowText(5), "M E N U");
+    EXPECT_EQ(back.windows.opened, 3);
+}
+
+} // namespace

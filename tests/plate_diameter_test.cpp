@@ -41,3 +41,43 @@ TEST(PlateDiameter, ZeroThicknessAndNegativeMassGiveInfinityAndNotANumber) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(PlateDiameterScreen, SketchEntriesAndTheDiameterTwice) {
+    const ProgramRun run = runProgram(keys("8\n100\n200\n10\n"));
+    expectText(run, 1, 1, "TABLOX version 2.0", 11);
+    EXPECT_EQ(cellsText(run, 3, 1, 76), std::string(75, '*') + " ");
+    expectText(run, 5, 1, "VYPOCET PRUMERU KRUHU ", 11);
+    EXPECT_EQ(countPixels(run, 12, 350, 150, 550, 350), 564 + 112);
+    EXPECT_EQ(countPixels(run, 12, 430, 230, 470, 270), 112);
+    EXPECT_EQ(pixelsNotIn(run, 11, 420, 210, 480, 210), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 550, 80, 550, 230), 0);
+    expectText(run, 7, 1, " Hmotnost cinky v Kg ? 100 ", 9);
+    expectText(run, 8, 1, " Vnitrni prumer v mm ? 200 ", 9);
+    expectText(run, 9, 1, " Tlouska materialu v mm ? 10 ", 9);
+    EXPECT_EQ(cellsText(run, 7, 24, 3), "100");
+    EXPECT_EQ(cellsText(run, 8, 24, 3), "200");
+    EXPECT_EQ(cellsText(run, 9, 27, 2), "10");
+    expectText(run, 13, 54, "# 200#", 11);
+    expectText(run, 24, 39, "Vnejsi prumer kola bude  1287.572 mm ", 12);
+    // The result again over the outer dimension line, which shows on either side.
+    expectText(run, 6, 51, "# 1287.572 mm #", 11);
+    // Neither the mass nor the thickness is echoed.
+    for (int row = 10; row <= 23; ++row) {
+        if (row == 13) continue; // the hole's echo
+        EXPECT_EQ(run.rowText(row).find_first_of("0123456789"), std::string::npos) << row;
+    }
+    expectText(run, 28, 1, " pokracuj klavesou ENTER ", 11);
+}
+
+TEST(PlateDiameterScreen, ZeroThicknessPrintsInfinityAndGoesOn) {
+    const std::string infinite = printed(plateDiameter(100, 200, 0).outerDiameter);
+    const ProgramRun run = runProgram(keys("8\n100\n200\n0\n"));
+    expectText(run, 24, 39, "Vnejsi prumer kola bude " + infinite + " mm ", 12);
+    expectText(run, 6, 52, infinite + " mm ", 11);
+    const ProgramRun back = runProgram(keys("8\n100\n200\n0\n\n"));
+    EXPECT_EQ(back.rowText(5), "M E N U");
+}
+
+} // namespace

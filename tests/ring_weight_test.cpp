@@ -39,3 +39,65 @@ TEST(RingWeight, UncheckedInputsFlowThroughTheFormula) {
 }
 
 } // namespace
+
+namespace {
+
+// Pixels of the ring sketch, shared by the ring weight and round plate screens.
+void expectRingSketch(const ProgramRun& run) {
+    // Both circles in colour 12 and nothing else of that colour about them.
+    EXPECT_EQ(countPixels(run, 12, 350, 150, 550, 350), 564 + 112);
+    EXPECT_EQ(countPixels(run, 12, 430, 230, 470, 270), 112);
+    EXPECT_EQ(pixelsNotIn(run, 12, 350, 249, 350, 251), 0);
+    EXPECT_EQ(pixelsNotIn(run, 12, 550, 249, 550, 251), 0);
+    EXPECT_EQ(pixelsNotIn(run, 12, 441, 350, 459, 350), 0);
+    EXPECT_EQ(pixelsNotIn(run, 12, 447, 230, 453, 230), 0);
+    // The extension and dimension lines in colour 11.
+    EXPECT_EQ(pixelsNotIn(run, 11, 350, 80, 350, 230), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 550, 80, 550, 230), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 340, 90, 400, 90), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 520, 90, 560, 90), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 430, 208, 430, 230), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 470, 208, 470, 230), 0);
+    EXPECT_EQ(pixelsNotIn(run, 11, 420, 210, 480, 210), 0);
+    EXPECT_EQ(run.pixel(349, 90), 11);
+    EXPECT_EQ(run.pixel(339, 90), 0);
+    EXPECT_EQ(run.pixel(561, 90), 0);
+}
+
+TEST(RingWeightScreen, SketchEntriesEchoesAndMass) {
+    const ProgramRun run = runProgram(keys("7\n1000\n200\n10\n"));
+    expectText(run, 1, 1, "TABLOX version 2.0", 11);
+    EXPECT_EQ(cellsText(run, 3, 1, 77), std::string(76, '*') + " ");
+    expectText(run, 5, 1, "VYPOCET HMOTNOSTI KOLA S DIROU ", 11);
+    expectRingSketch(run);
+    // Each label stays on its row and the typing follows it there.
+    expectText(run, 7, 1, " Vnejsi prumer v mm ? 1000 ", 9);
+    expectText(run, 8, 1, " Vnitrni prumer v mm ? 200 ", 9);
+    expectText(run, 9, 1, " Tloustka v mm ? 10 ", 9);
+    EXPECT_EQ(cellsText(run, 7, 23, 4), "1000");
+    EXPECT_EQ(cellsText(run, 8, 24, 3), "200");
+    EXPECT_EQ(cellsText(run, 9, 18, 2), "10");
+    // The outer diameter with " mm " over its dimension line, which shows on either side.
+    expectText(run, 6, 53, "# 1000 mm #", 11);
+    // The hole without a unit, between its extension lines.
+    expectText(run, 13, 54, "# 200#", 11);
+    // The thickness is shown nowhere else.
+    for (int row = 10; row <= 23; ++row) {
+        if (row == 13) continue; // the hole's echo
+        EXPECT_EQ(run.rowText(row).find_first_of("0123456789"), std::string::npos) << row;
+    }
+    expectText(run, 24, 39, "Celkova hmotnost KOLA 59.33835 Kg ", 12);
+    expectText(run, 28, 1, " pokracuj klavesou ENTER ", 11);
+}
+
+TEST(RingWeightScreen, ExponentMassAndThePauseBackToTheMenu) {
+    const ProgramRun tiny = runProgram(keys("7\n1\n0\n1\n"));
+    expectText(tiny, 24, 39, "Celkova hmotnost KOLA 6.181078e-006 Kg ", 12);
+    const ProgramRun flat = runProgram(keys("7\n1000\n200\n0\n"));
+    expectText(flat, 24, 39, "Celkova hmotnost KOLA 0 Kg ", 12);
+    const ProgramRun back = runProgram(keys("7\n1000\n200\n10\n12\n"));
+    EXPECT_EQ(back.rowText(5), "M E N U");
+    EXPECT_EQ(back.windows.opened, 3);
+}
+
+} // namespace

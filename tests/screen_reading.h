@@ -37,3 +37,8 @@ inline int countPixels(const ProgramRun& run, int colour, int x1, int y1, int x2
             if (run.pixel(x, y) == colour) ++count;
     return count;
 }
+
+// The pixels with x1 <= x <= x2 and y1 <= y <= y2 that are not in `colour`.
+inline int pixelsNotIn(const ProgramRun& run, int colour, int x1, int y1, int x2, int y2) {
+    return (x2 - x1 + 1) * (y2 - y1 + 1) - countPixels(run, colour, x1, y1, x2, y2);
+}
