@@ -106,7 +106,7 @@ TEST(OctagonSideScreen, LongSideTextRunsIntoTheCornerLegsCell) {
     // column 62, covers its last three.
     const ProgramRun run = runProgram(keys("9\n1e20\n1\n"));
     expectText(run, 5, 52, " 1.62222e+ 1.147083e+012 ", 12);
-    expectText(run, 25, 50, " 3.916386e+012 mm ", 12);
+    expectText(run, 25, 50, " 3.916386e+012 mm", 12);
 }
 
 TEST(OctagonSideScreen, NegativeMassPrintsNotANumberAndGoesOn) {
@@ -114,7 +114,7 @@ TEST(OctagonSideScreen, NegativeMassPrintsNotANumberAndGoesOn) {
     const ProgramRun run = runProgram(keys("9\n-100\n10\n"));
     expectText(run, 5, 52, printed(octagon.sideLength), 12);
     expectText(run, 5, 62, printed(octagon.cornerLeg), 12);
-    expectText(run, 25, 50, printed(octagon.totalWidth) + " mm ", 12);
+    expectText(run, 25, 50, printed(octagon.totalWidth) + " mm", 12);
     const ProgramRun back = runProgram(keys("9\n-100\n10\n\n"));
     EXPECT_EQ(back.rowText(5), "M E N U");
     EXPECT_EQ(back.windows.opened, 3);
