@@ -68,7 +68,8 @@ bool askConfirm(int firstRow, ConfirmLayout layout) {
     printText("ANO - Stiskni klavesu 1", true);
     setColor(12);
     locate(firstRow + 3, 2);
-    printText(layout == ConfirmLayout::SheetWeight ? "NE - Stiskni klavesu 2" : " NE - Stiskni klavesu 2",
+    printText(layout == ConfirmLayout::SheetWeight ? "NE - Stiskni klavesu 2"
+                                                   : " NE - Stiskni klavesu 2",
               true);
     setColor(10);
     inputLine("", true, true);

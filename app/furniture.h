@@ -22,9 +22,9 @@ void echoValue(int colour, int row, int column, std::string_view text, float val
 
 // How the confirmation question looks on each screen.
 enum class ConfirmLayout {
-    Standard,     // blank row of 36 spaces at column 2; " NE - Stiskni klavesu 2"
-    StripLayout,  // blank row of 20 spaces at column 1
-    SheetWeight,  // the no-row without its leading blank
+    Standard,    // blank row of 36 spaces at column 2; " NE - Stiskni klavesu 2"
+    StripLayout, // blank row of 20 spaces at column 1
+    SheetWeight, // the no-row without its leading blank
 };
 
 // Asks "JSOU SOURADNICE ZPRAVNE ZADANY?" from `firstRow` and reads the answer into

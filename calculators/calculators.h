@@ -17,6 +17,41 @@ void runOctagonSide();      // 9: octagonal plate side from mass
 // Weight in tonnes of `count` steel sheets (7.87 t/m3); dimensions in mm.
 float sheetWeight(float sheetLength, float sheetWidth, float thickness, float count);
 
+// Strips of sheet width `B1` needed for `count` pieces of width `B`, laid side by side:
+// each piece is added to the running width of the current strip in single precision,
+// and one that no longer fits starts a new strip. The pieces are the whole numbers from
+// 1 up to `count`; the strips are a single-precision counter that stops at 16777216.
+float stripCount(float B, float count, float B1);
+
+// The greatest whole number not greater than `value`; infinities and NaN pass through.
+float floorSingle(float value);
+
+// Everything the strip and sheet plan works out, in the order it works it out.
+struct StripPlan {
+    float fitA = 0;         // whole pieces along the sheet length
+    float fitB = 0;         // whole pieces across the sheet width
+    float restLength = 0;   // sheet length left beyond fitA pieces
+    float restUsed = 0;     // 1 when the rest holds turned pieces
+    float restAcross = 0;   // turned pieces across the rest length
+    float restAlong = 0;    // turned pieces along the sheet width
+    float restPieces = 0;   // pieces from the rest
+    float perSheet = 0;     // pieces from one sheet
+    float sheets = 0;       // sheets needed, with fraction
+    float sheetsShown = 0;  // sheets rounded down to one decimal
+    float stripsAlong = 0;  // strips A1 long and B wide
+    float stripsAcross = 0; // strips B1 long and A wide
+    float weightRaw = 0;    // tonnes
+    float weightShown = 0;  // rounded down to a quarter tonne
+    float wasteRaw = 0;     // percent
+    float wastePercent = 0; // rounded down to a whole percent
+    float wholeSheets = 0;
+    float lastSheetRaw = 0;     // use of the last sheet in percent
+    float lastSheetPercent = 0; // rounded down to a whole percent
+};
+
+// Pieces `A` x `B` (mm), `count` of them, on sheets `A1` x `B1` of `thickness` mm.
+StripPlan stripPlan(float A, float B, float count, float A1, float B1, float thickness);
+
 // Menu item 7: a disc with a central hole. Radii and thickness in dm, masses in kg.
 struct RingWeight {
     float outerRadius = 0;

@@ -1,3 +1,9 @@
 #include "display/backends/desktop.h"
 
-std::vector<BackendFactory> desktopBackends() { return {}; }
+#include "display/backends/terminal_backend.h"
+
+// The graphical window first, when there is one, then the terminal. Back ends listed
+// before the terminal are wrapped in unlessTerminalChosen.
+std::vector<BackendFactory> desktopBackends() {
+    return {makeTerminalBackend};
+}
