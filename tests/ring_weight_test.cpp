@@ -43,7 +43,7 @@ TEST(RingWeight, UncheckedInputsFlowThroughTheFormula) {
 
 namespace {
 
-// Pixels of the ring sketch, shared by the ring weight and round plate screens.
+// The pixels of the ring sketch: both circles and the six dimension lines.
 void expectRingSketch(const ProgramRun& run) {
     // Both circles in colour 12 and nothing else of that colour about them.
     EXPECT_EQ(countPixels(run, 12, 350, 150, 550, 350), 564 + 112);
