@@ -53,6 +53,41 @@ struct StripPlan {
 // Pieces `A` x `B` (mm), `count` of them, on sheets `A1` x `B1` of `thickness` mm.
 StripPlan stripPlan(float A, float B, float count, float A1, float B1, float thickness);
 
+// Menu item 7: a disc with a central hole. Radii and thickness in dm, masses in kg.
+struct RingWeight {
+    float outerRadius = 0;
+    float innerRadius = 0;
+    float thicknessDm = 0;
+    float outerMass = 0; // the full disc of the outer diameter
+    float innerMass = 0; // the full disc of the hole
+    float ringMass = 0;  // the result
+};
+// Diameters and thickness in mm, as typed.
+RingWeight ringWeight(float outerDiameter, float innerDiameter, float thickness);
+
+// Menu item 8: the outer diameter of a disc with a hole that has a given mass.
+struct PlateDiameter {
+    float thicknessDm = 0;
+    float innerRadius = 0;   // dm
+    float innerMass = 0;     // kg, the full disc of the hole
+    float totalMass = 0;     // kg, the full disc without the hole
+    float outerDiameter = 0; // mm, the result
+};
+// Mass in kg; hole diameter and thickness in mm, as typed.
+PlateDiameter plateDiameter(float plateMass, float innerDiameter, float thickness);
+
+// Menu item 9: a regular octagonal plate of a given mass.
+struct OctagonSide {
+    float massTonnes = 0;
+    float thicknessMetres = 0;
+    float sideSquared = 0; // m2
+    float sideLength = 0;  // mm, a result
+    float cornerLeg = 0;   // mm, leg of each cut corner, a result
+    float totalWidth = 0;  // mm, width across flats, a result
+};
+// Mass in kg and thickness in mm, as typed.
+OctagonSide octagonSide(float plateMass, float thickness);
+
 // Right-angled trapezoids cut alternately turned from a strip (menu item 1). Every mark is
 // a running single-precision sum, added in the order the listing is printed.
 struct StripLayout {
