@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "display/display.h"
+#include "display/end_signals.h"
 #include "display/screen.h"
 
 namespace {
@@ -58,11 +59,21 @@ void windowBeep() {
     if (service().current) service().current->beep();
 }
 
+namespace {
+// An end signal noted while the program waited: the orderly end, with the shell's
+// status for a process ended by that signal.
+void endIfSignalled() {
+    if (const int signal = endSignalNoted()) endProgram(128 + signal);
+}
+} // namespace
+
 void windowIdle(int milliseconds) {
+    endIfSignalled();
     if (service().current)
         service().current->idle(milliseconds);
     else
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    endIfSignalled();
 }
 
 void endProgram(int status) {

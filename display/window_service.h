@@ -32,6 +32,8 @@ bool replaceWindow(const std::string& title, std::string& why);
 // Closes the window, if one is open.
 void closeWindow();
 void windowBeep();
+// The line editor's wait while no key waits: the back end's idle. An end signal noted
+// before or during the wait ends the program through endProgram (display/end_signals.h).
 void windowIdle(int milliseconds);
 
 // Thrown by endProgram (and when no window can be opened at all); the program's

@@ -1,6 +1,7 @@
 // The random operator of the soak runs, and the screen changer.
 #include "tests/soak.h"
 
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <fstream>
@@ -87,24 +88,22 @@ class RandomOperator {
         }
     }
 
-    // A deliberate choice: every calculator alike, the credits rarely (their busy loop
-    // is slow under the sanitizers), and values that run item 1 like 1 itself.
+    // A deliberate choice: the calculators in turn, in an order shuffled each round,
+    // with a value that runs item 1 like 1 itself; the credits every other round only
+    // (their busy loop is slow under the sanitizers).
     void planChoice() {
-        const int pick = below(100);
-        std::string typed;
-        if (pick < 81) {
-            plannedItem_ = pick / 9 + 1;
-            typed = std::to_string(plannedItem_);
-        } else if (pick < 83) {
-            plannedItem_ = 11;
-            typed = "11";
-        } else {
+        if (round_.empty()) {
             constexpr std::array<std::string_view, 8> kOthers = {"0",   "12",  "99",  "255",
                                                                  "257", "259", "abc", ""};
-            typed = kOthers[static_cast<std::size_t>(below(8))];
-            plannedItem_ = itemOf(typed);
+            round_ = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+            round_.emplace_back(kOthers[static_cast<std::size_t>(below(kOthers.size()))]);
+            if (++rounds_ % 2 == 0) round_.emplace_back("11");
+            std::shuffle(round_.begin(), round_.end(), random_);
         }
-        if (chance(20)) queue(std::string(" \t")); // blanks before the number
+        const std::string typed = round_.back();
+        round_.pop_back();
+        plannedItem_ = itemOf(typed);
+        if (chance(20)) queue(" \t"); // blanks before the number
         queue(typed);
         queue("\r");
     }
@@ -202,6 +201,8 @@ class RandomOperator {
     bool atMenu_ = false;
     LineEdit menuLine_;
     int plannedItem_ = 0;
+    std::vector<std::string> round_; // the choices still to be made in this round
+    long rounds_ = 0;
     std::deque<int> queued_;
 };
 
