@@ -1,3 +1,7 @@
 #include "display/backends/desktop.h"
 
-std::vector<BackendFactory> desktopBackends() { return {}; }
+#include "display/backends/sdl_backend.h"
+
+std::vector<BackendFactory> desktopBackends() {
+    return {makeSdlBackend};
+}
