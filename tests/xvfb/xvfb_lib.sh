@@ -9,9 +9,11 @@ passed=0
 failed=0
 xvfb_pid=
 program_pid=
+wm_pid=
 
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$workdir"
@@ -49,10 +51,11 @@ wait_for() {
   done
 }
 
-# A 1024x768 server on a display number that the server itself finds free.
+# start_xvfb [WIDTHxHEIGHT]: a server (1024x768 unless told) on a display number that
+# the server itself finds free.
 start_xvfb() {
   [ -x "$xprobe" ] || abort "xprobe not built beside $tablox"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
   xvfb_pid=$!
   wait_for 10 test -s "$workdir/display" || abort "Xvfb did not start: $(cat "$workdir/xvfb.log")"
   export DISPLAY=":$(head -n1 "$workdir/display")"
