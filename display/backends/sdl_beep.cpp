@@ -1,27 +1,31 @@
 // A 1000 Hz sine tone of 250 ms queued on SDL's audio device.
 #include "display/backends/sdl_beep.h"
 
-#include <cmath>
+#include <dlfcn.h>
+
+#include <cstring>
 #include <vector>
+
+#include "display/beep_tone.h"
 
 namespace {
 
 constexpr int kRate = 44100;
-constexpr int kToneSamples = kRate / 4;   // 250 ms
-constexpr int kTailSamples = kRate / 10;  // silence after, so that pausing cuts no tone
-constexpr int kFadeSamples = kRate / 200; // 5 ms in and out, against clicks
 
-std::vector<Sint16> tone() {
-    std::vector<Sint16> samples(kToneSamples + kTailSamples, 0);
-    const double pi = std::acos(-1.0);
-    for (int i = 0; i < kToneSamples; ++i) {
-        const int edge = i < kToneSamples - i ? i : kToneSamples - i;
-        const double fade = edge < kFadeSamples ? static_cast<double>(edge) / kFadeSamples : 1.0;
-        const double wave = std::sin(2.0 * pi * 1000.0 * i / kRate);
-        samples[static_cast<std::size_t>(i)] =
-            static_cast<Sint16>(std::lround(9000.0 * fade * wave));
-    }
-    return samples;
+void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+// Where there is no sound card, ALSA's library, which SDL loads for its audio, prints its
+// complaints on the standard error. The program prints nothing, so they go nowhere.
+void silenceAlsa() {
+    const char* driver = SDL_GetCurrentAudioDriver();
+    if (!driver || std::strcmp(driver, "alsa") != 0) return;
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD); // the copy SDL loaded
+    if (!alsa) return;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    if (void* set = dlsym(alsa, "snd_lib_error_set_handler"))
+        reinterpret_cast<SetHandler>(set)(ignoreAlsaMessage);
+    dlclose(alsa);
 }
 
 } // namespace
@@ -30,6 +34,7 @@ void SdlBeeper::play(int count) {
     if (!tried_) {
         tried_ = true;
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+        silenceAlsa();
         SDL_AudioSpec want{};
         want.freq = kRate;
         want.format = AUDIO_S16SYS;
@@ -39,7 +44,8 @@ void SdlBeeper::play(int count) {
         if (device_ == 0) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     if (device_ == 0) return;
-    static const std::vector<Sint16> samples = tone();
+    // Silence after the tone, so that pausing the drained device cuts no tone.
+    static const std::vector<std::int16_t> samples = beepTone(kRate, 100);
     // A long run of bells queues at most about a second of sound.
     const auto bytes = static_cast<Uint32>(samples.size() * sizeof(Sint16));
     for (int i = 0; i < count && SDL_GetQueuedAudioSize(device_) < 3 * bytes; ++i)
@@ -61,4 +67,5 @@ void SdlBeeper::shutDown() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         device_ = 0;
     }
+    tried_ = false;
 }
