@@ -40,6 +40,6 @@ wait "$program_pid"
 status=$?
 program_pid=
 check "menu item 10 ends the program with status 0" test "$status" -eq 0
-check "the program printed nothing" test ! -s "$workdir/stdout" -a ! -s "$workdir/stderr"
+check "the program printed nothing" printed_nothing
 check "no window is left" test -z "$(program_windows)"
 finish window

@@ -5,6 +5,8 @@ set -u
 tablox=$(realpath "$1")
 xprobe=$(dirname "$tablox")/tests/xprobe
 workdir=$(mktemp -d)
+# In the sanitizer build: leaks of the libraries beneath SDL are not the program's.
+export LSAN_OPTIONS="print_suppressions=0:suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan_suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 passed=0
 failed=0
 xvfb_pid=
@@ -37,6 +39,10 @@ finish() { # finish NAME: the closing line; the exit status says whether all pas
 
 abort() {
   echo "ABORTED: $*"
+  if [ -n "$program_pid" ]; then
+    program_alive && echo "(the program is running)" || echo "(the program has ended)"
+    head -n 20 "$workdir/stderr"
+  fi
   failed=$((failed + 1))
   finish "${test_name:-window}"
 }
@@ -67,6 +73,13 @@ start_program() {
   xdotool mousemove 0 0
   "$tablox" >"$workdir/stdout" 2>"$workdir/stderr" &
   program_pid=$!
+}
+
+# Nothing on the standard output or error; shows what there was otherwise.
+printed_nothing() {
+  [ ! -s "$workdir/stdout" ] && [ ! -s "$workdir/stderr" ] && return 0
+  head -n 20 "$workdir/stdout" "$workdir/stderr"
+  return 1
 }
 
 program_alive() { kill -0 "$program_pid" 2>/dev/null; }
