@@ -43,6 +43,8 @@ abort() {
     program_alive && echo "(the program is running)" || echo "(the program has ended)"
     head -n 20 "$workdir/stderr"
   fi
+  echo "(DISPLAY=$DISPLAY; $(xdpyinfo >/dev/null 2>&1 && echo reachable || echo unreachable))"
+  cat "$workdir/xvfb.log"
   failed=$((failed + 1))
   finish "${test_name:-window}"
 }
@@ -57,11 +59,13 @@ wait_for() {
   done
 }
 
-# start_xvfb [WIDTHxHEIGHT]: a server (1024x768 unless told) on a display number that
-# the server itself finds free.
+# start_xvfb [WIDTHxHEIGHT]: a private server (1024x768 unless told) on a display number
+# that it finds free itself. It must not reset when its last client leaves: a client
+# connecting just then would fail.
 start_xvfb() {
   [ -x "$xprobe" ] || abort "xprobe not built beside $tablox"
-  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset \
+    3>"$workdir/display" 2>"$workdir/xvfb.log" &
   xvfb_pid=$!
   wait_for 10 test -s "$workdir/display" || abort "Xvfb did not start: $(cat "$workdir/xvfb.log")"
   export DISPLAY=":$(head -n1 "$workdir/display")"
