@@ -68,7 +68,8 @@ class WindowThread {
 // The desktop video drivers worth trying. SDL would also take a display-less driver,
 // which shows nothing, and Wayland's library complains aloud where no compositor is.
 const char* desktopVideoDrivers() {
-    return std::getenv("WAYLAND_DISPLAY") ? "x11,wayland,windows,cocoa" : "x11,windows,cocoa";
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return wayland && *wayland ? "x11,wayland,windows,cocoa" : "x11,windows,cocoa";
 }
 
 bool startSdl(std::string& why) {

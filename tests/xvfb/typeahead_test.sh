@@ -28,4 +28,14 @@ xdotool key --delay 4 4 Return 1 2 3 4 5 6 7 8 9 0 1 2 3
 check "keys typed while the window changes all arrive, in order" \
   wait_for 5 typed_line_ends_with "$menu" "1234567890123"
 check "the program still runs" program_alive
+
+# Ctrl+C in the window is an ordinary key; a termination signal from outside ends the
+# program at once by default (SDL would otherwise catch it and carry on).
+xdotool key --delay 0 ctrl+c
+kill -TERM "$program_pid"
+wait_for 5 bash -c "! kill -0 $program_pid 2>/dev/null" || kill -KILL "$program_pid"
+wait "$program_pid"
+status=$?
+program_pid=
+check "a termination signal ends the program at once (status 143)" test "$status" -eq 143
 finish typeahead

@@ -30,6 +30,9 @@ check "after the close box the window is still there" test "$(program_windows)" 
 xdotool key --delay 0 alt+F4 8
 check "after Alt+F4 the menu still reads keys" wait_for 5 row_is 28 "? 78"
 check "after Alt+F4 the window is still there" test "$(program_windows)" = "$menu"
+# Typed text: Alt with a character key types nothing, Shift types the layout's character.
+xdotool key --delay 0 alt+9 shift+9
+check "Alt+9 types nothing, Shift+9 a bracket" wait_for 5 row_is 28 "? 78("
 
 # Menu item 10 ends the program with status 0, closing the window, printing nothing.
 xdotool key --delay 0 Return
