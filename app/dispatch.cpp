@@ -3,10 +3,8 @@
 #include "calculators/calculators.h"
 #include "display/display.h"
 
-void runCredits();
-
 void chooseAndDispatch() {
-    locate(28, 1);
+    locate(28, 1); // the colour stays 11, that of the prompt above
     inputLine("", true, true);
     readByte(choice);
     switch (choice) {
@@ -29,5 +27,13 @@ void pauseForEnter() {
     locate(28, 2);
     printText("pokracuj klavesou ENTER", true);
     inputLine("", false, false);
+    readSingle(scratch);
+}
+
+void pauseForEnterWithQuestion() {
+    setColor(11);
+    locate(28, 2);
+    printText(" klavesou ENTER", true);
+    inputLine("", true, true);
     readSingle(scratch);
 }

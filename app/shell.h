@@ -33,3 +33,9 @@ void chooseAndDispatch();
 
 // The closing pause: "pokracuj klavesou ENTER" on row 28 and an input line.
 void pauseForEnter();
+// The closing pause of the trapezoid layout: " klavesou ENTER" on row 28 and an input
+// line with the question mark and a line end.
+void pauseForEnterWithQuestion();
+
+// The credits screen, menu item 11; returns after its closing pause.
+void runCredits();

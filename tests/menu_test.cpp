@@ -57,7 +57,10 @@ TEST(MenuScreen, KeysTypedAheadSurviveTheScreenChange) {
     // "4", ENTER typed before the menu is drawn still choose item 4, which opens a new
     // window; "1" typed before that reaches its first input.
     const ProgramRun run = runProgram({}, keys("4\n1"));
-    EXPECT_GE(run.windows.opened, 2);
+    EXPECT_EQ(run.windows.opened, 2);
+    EXPECT_EQ(run.windows.closed, 1);
+    EXPECT_EQ(run.rowText(5), "VYPOCET HMOTNOSTI");
+    EXPECT_EQ(run.rowText(8), "? 1");
 }
 
 } // namespace

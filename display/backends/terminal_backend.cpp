@@ -1,0 +1,38 @@
+#include "display/backends/terminal_backend.h"
+
+#include <chrono>
+#include <thread>
+
+#include "display/backends/terminal_session.h"
+
+namespace {
+
+class TerminalBackend final : public WindowBackend {
+  public:
+    ~TerminalBackend() override { close(); }
+    bool open(const std::string&, std::string& why) override {
+        open_ = attachTerminalWindow(why);
+        return open_;
+    }
+    void close() override {
+        if (open_) detachTerminalWindow();
+        open_ = false;
+    }
+    void beep() override { ringTerminalBell(); }
+    void idle(int milliseconds) override {
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
+
+  private:
+    bool open_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<WindowBackend> makeTerminalBackend() {
+    return std::make_unique<TerminalBackend>();
+}
+
+bool terminalChosen() {
+    return terminalSessionStarted();
+}

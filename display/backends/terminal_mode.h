@@ -1,0 +1,27 @@
+// Taking the terminal over for the screen and giving it back exactly as it was, on every
+// way out: the normal end, exit, the end signals (SIGINT, SIGTERM, SIGHUP, SIGQUIT) and
+// the crash signals. What a signal handler needs is prepared beforehand, so that giving
+// the terminal back from one takes only write() and tcsetattr().
+#pragma once
+#include <string>
+#include <string_view>
+
+// Remembers the settings of the terminal on `inputFd`, switches it to raw input without
+// echo (Ctrl+C and Ctrl+\ still end the process; Ctrl+Z is a key), enters the alternate
+// screen on `outputFd` and hides the cursor. False with `why` when that fails.
+bool takeOverTerminal(int inputFd, int outputFd, std::string& why);
+// Gives the terminal back as it was taken over; does nothing when it is not taken.
+void giveBackTerminal();
+
+// Writes bytes built by the back end to the terminal. False (nothing or not everything
+// written) while the terminal is being given back or when writing fails.
+bool writeToTerminal(std::string_view bytes);
+
+// True once after each change of the terminal's size.
+bool terminalResized();
+// True once after the process was continued after a stop; the caller then calls
+// retakeTerminal and draws everything again.
+bool terminalContinued();
+// Switches to raw input and the alternate screen again (the shell may have changed
+// the settings while the process was stopped).
+void retakeTerminal();

@@ -1,0 +1,48 @@
+// The line editor behind inputLine: the typed text with its insertion point, the
+// editing keys, and the drawing of the line on the screen as it changes.
+#pragma once
+#include <cstddef>
+#include <string>
+
+// Key codes the editor acts on besides the characters: extended codes are scan*256+255.
+constexpr int kKeyEnter = 13;
+constexpr int kKeyLineFeed = 10; // Ctrl+Enter
+constexpr int kKeyBackspace = 8;
+constexpr int kKeyTab = 9;
+constexpr int kKeyEscape = 27;
+constexpr int kKeyHome = 0x47FF;
+constexpr int kKeyUp = 0x48FF;
+constexpr int kKeyLeft = 0x4BFF;
+constexpr int kKeyRight = 0x4DFF;
+constexpr int kKeyEnd = 0x4FFF;
+constexpr int kKeyDown = 0x50FF;
+constexpr int kKeyDelete = 0x53FF;
+
+// The line being typed: its text and the insertion point (0 = before the first character).
+struct LineEdit {
+    std::string text;
+    std::size_t position = 0;
+};
+
+// What one key did to the line, so that the screen can follow.
+struct EditStep {
+    enum class Kind {
+        Ignored,  // nothing changed
+        Moved,    // only the insertion point moved
+        Inserted, // `count` characters were inserted at `from`; the point is behind them
+        Deleted,  // `count` characters were removed at `from`, where the point now is
+        Beep,     // Delete at the end of the text: nothing changed, sound the bell
+        Finished, // ENTER: the line is complete
+    };
+    Kind kind = Kind::Ignored;
+    std::size_t from = 0;
+    std::size_t count = 0;
+};
+
+// Applies one key code to the line. `screenWidth` is the step of Up and Down.
+EditStep applyKey(LineEdit& line, int key, std::size_t screenWidth);
+
+// Lets the operator type and edit one line from the text cursor, showing it in the
+// current colour with a cursor mark at the insertion point, until ENTER. Leaves the
+// text cursor behind the text and returns the text.
+std::string editLine();

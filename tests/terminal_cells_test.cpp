@@ -1,0 +1,227 @@
+// What the terminal back end shows for the cells of the screen, and the bytes it writes
+// to bring a terminal up to date.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "display/backends/terminal_cells.h"
+#include "display/backends/terminal_painter.h"
+#include "display/cells.h"
+#include "display/cp437.h"
+#include "display/font.h"
+#include "tests/vt_model.h"
+
+namespace {
+
+// Paints glyph `code` into the cell at row, column (1-based), as the text output does.
+void drawGlyph(Screen& s, int row, int column, int code, std::uint8_t colour) {
+    for (int y = 0; y < kCellHeight; ++y)
+        for (int x = 0; x < kCellWidth; ++x)
+            s.rowPixels((row - 1) * kCellHeight + y)[(column - 1) * kCellWidth + x] =
+                (kFont[code][y] >> x) & 1 ? colour : 0;
+}
+
+void setPixel(Screen& s, int x, int y, std::uint8_t colour) {
+    s.rowPixels(y)[x] = colour;
+}
+
+std::unique_ptr<Screen> blankScreen() {
+    return std::make_unique<Screen>();
+}
+
+TEST(TerminalCells, GlyphsShowTheirCharacterInTheirColour) {
+    auto s = blankScreen();
+    drawGlyph(*s, 1, 1, 'A', 9);
+    drawGlyph(*s, 30, 80, 0xB0, 12); // light shade
+    drawGlyph(*s, 2, 5, 0x82, 11);   // e with acute
+    EXPECT_EQ(terminalCell(*s, 1, 1), (TerminalCell{U'A', 9, false}));
+    EXPECT_EQ(terminalCell(*s, 30, 80), (TerminalCell{U'\u2591', 12, false}));
+    EXPECT_EQ(terminalCell(*s, 2, 5), (TerminalCell{U'\u00e9', 11, false}));
+    EXPECT_EQ(terminalCell(*s, 1, 2), TerminalCell{});
+}
+
+TEST(TerminalCells, CursorMarkShowsAsUnderline) {
+    auto s = blankScreen();
+    drawGlyph(*s, 28, 3, '4', 9);
+    for (int x = 16; x < 24; ++x)
+        setPixel(*s, x, 28 * 16 - 1, 9); // under the 4
+    for (int x = 24; x < 32; ++x)
+        setPixel(*s, x, 28 * 16 - 1, 9); // under a blank
+    EXPECT_EQ(terminalCell(*s, 28, 3), (TerminalCell{U'4', 9, true}));
+    EXPECT_EQ(terminalCell(*s, 28, 4), (TerminalCell{U' ', 9, true}));
+}
+
+TEST(TerminalCells, DrawingPixelsShowAsBrailleDots) {
+    auto s = blankScreen();
+    // A diagonal through cell (2, 3): blocks (0,0), (0,1), (1,2), (1,3) of the 2x4 grid.
+    for (int i = 0; i < 16; ++i)
+        setPixel(*s, 16 + i / 2, 16 + i, 12);
+    // dots 1, 2 (left column, top two blocks) and 6, 8 (right column, lower two)
+    EXPECT_EQ(brailleOfCell(*s, 2, 3), U'\u2800' + (0x01 | 0x02 | 0x20 | 0x80));
+    EXPECT_EQ(terminalCell(*s, 2, 3), (TerminalCell{U'\u28a3', 12, false}));
+
+    auto single = blankScreen();
+    setPixel(*single, 7, 15, 10);    // bottom right block of cell (1, 1)
+    setPixel(*single, 8 + 4, 4, 10); // right column, second block of cell (1, 2)
+    EXPECT_EQ(brailleOfCell(*single, 1, 1), U'\u2880');
+    EXPECT_EQ(brailleOfCell(*single, 1, 2), U'\u2810');
+    EXPECT_EQ(brailleOfCell(*single, 1, 3), U'\u2800');
+
+    auto full = blankScreen();
+    for (int y = 0; y < 16; ++y)
+        setPixel(*full, (y % 2) * 4 + 1, y, 11); // one pixel per block row
+    for (int y = 0; y < 16; y += 4)
+        setPixel(*full, 6, y + 2, 11);
+    EXPECT_EQ(brailleOfCell(*full, 1, 1), U'\u28ff');
+}
+
+TEST(TerminalCells, BrailleTakesTheColourMostPixelsHave) {
+    auto s = blankScreen();
+    for (int y = 0; y < 16; ++y)
+        setPixel(*s, 0, y, 11); // a line in colour 11
+    setPixel(*s, 5, 3, 12);     // crossing pixels in colour 12
+    setPixel(*s, 6, 4, 12);
+    const TerminalCell cell = terminalCell(*s, 1, 1);
+    EXPECT_EQ(cell.colour, 11);
+    EXPECT_EQ(cell.character, U'\u2800' + (0x01 | 0x02 | 0x04 | 0x40 | 0x08 | 0x10));
+    EXPECT_FALSE(cell.underlined);
+}
+
+TEST(TerminalCells, ColourEscapes) {
+    EXPECT_EQ(foregroundEscape(kDefaultPalette, 9, ColourDepth::Ansi16), "\x1b[94m");
+    EXPECT_EQ(foregroundEscape(kDefaultPalette, 10, ColourDepth::Ansi16), "\x1b[92m");
+    EXPECT_EQ(foregroundEscape(kDefaultPalette, 11, ColourDepth::Ansi16), "\x1b[96m");
+    EXPECT_EQ(foregroundEscape(kDefaultPalette, 12, ColourDepth::Ansi16), "\x1b[91m");
+    EXPECT_EQ(foregroundEscape(kDefaultPalette, 1, ColourDepth::Ansi16), "\x1b[34m");
+    EXPECT_EQ(foregroundEscape(kDefaultPalette, 6, ColourDepth::Ansi16), "\x1b[33m");
+    EXPECT_EQ(foregroundEscape(kDefaultPalette, 12, ColourDepth::TrueColour),
+              "\x1b[38;2;255;85;85m");
+    EXPECT_EQ(foregroundEscape(kDefaultPalette, 6, ColourDepth::TrueColour), "\x1b[38;2;170;85;0m");
+    EXPECT_EQ(colourDepthFromEnvironment("truecolor"), ColourDepth::TrueColour);
+    EXPECT_EQ(colourDepthFromEnvironment("24bit"), ColourDepth::TrueColour);
+    EXPECT_EQ(colourDepthFromEnvironment("256"), ColourDepth::Ansi16);
+    EXPECT_EQ(colourDepthFromEnvironment(nullptr), ColourDepth::Ansi16);
+}
+
+TEST(TerminalPainter, FirstPaintClearsAndDrawsOnlyWhatIsThere) {
+    CellGrid grid{};
+    gridCell(grid, 5, 1) = {U'M', 9, false};
+    gridCell(grid, 5, 3) = {U'E', 9, false};
+    gridCell(grid, 18, 1) = {U'1', 12, false};
+    TerminalPainter painter(ColourDepth::TrueColour);
+    std::string out;
+    painter.paint(grid, kDefaultPalette, out);
+    EXPECT_EQ(out, "\x1b[0m\x1b[48;2;0;0;0m\x1b[2J"
+                   "\x1b[5;1H\x1b[38;2;85;85;255mM E"
+                   "\x1b[18;1H\x1b[38;2;255;85;85m1");
+    std::string again;
+    painter.paint(grid, kDefaultPalette, again);
+    EXPECT_EQ(again, "");
+}
+
+TEST(TerminalPainter, ShortGapsAreWrittenOverOnlyWhereTheyShowBlanks) {
+    CellGrid grid{};
+    for (int column = 1; column <= 3; ++column)
+        gridCell(grid, 7, column) = {U'X', 10, false};
+    TerminalPainter painter(ColourDepth::Ansi16);
+    std::string out;
+    painter.paint(grid, kDefaultPalette, out);
+    gridCell(grid, 7, 1) = {U'Y', 10, false};
+    gridCell(grid, 7, 3) = {U'Y', 10, false};
+    gridCell(grid, 9, 1) = {U'a', 10, false};
+    gridCell(grid, 9, 9) = {U'b', 10, false};
+    gridCell(grid, 9, 18) = {U'c', 10, false};
+    out.clear();
+    painter.paint(grid, kDefaultPalette, out);
+    EXPECT_EQ(out, "\x1b[7;1HY\x1b[7;3HY\x1b[9;1Ha       b\x1b[9;18Hc");
+}
+
+TEST(TerminalPainter, TypedDigitAndCursorMarkCostAFewBytes) {
+    CellGrid grid{};
+    gridCell(grid, 28, 1) = {U'?', 9, false};
+    gridCell(grid, 28, 3) = {U' ', 9, true};
+    TerminalPainter painter(ColourDepth::TrueColour);
+    std::string out;
+    painter.paint(grid, kDefaultPalette, out);
+    gridCell(grid, 28, 3) = {U'4', 9, false};
+    gridCell(grid, 28, 4) = {U' ', 9, true};
+    out.clear();
+    painter.paint(grid, kDefaultPalette, out);
+    // The colour is already set: move, underline off, the digit, underline on, a blank.
+    EXPECT_EQ(out, "\x1b[28;3H\x1b[24m4\x1b[4m ");
+}
+
+TEST(TerminalPainter, CellsThatTurnBlankAreErased) {
+    CellGrid grid{};
+    gridCell(grid, 1, 80) = {U'x', 15, true};
+    gridCell(grid, 2, 1) = {U'y', 15, false};
+    TerminalPainter painter(ColourDepth::Ansi16);
+    std::string out;
+    painter.paint(grid, kDefaultPalette, out);
+    // After the last column the cursor position is not relied on.
+    EXPECT_NE(out.find("x\x1b[2;1H"), std::string::npos);
+    gridCell(grid, 1, 80) = {U' ', 3, false};
+    out.clear();
+    painter.paint(grid, kDefaultPalette, out);
+    EXPECT_EQ(out, "\x1b[1;80H ");
+}
+
+TEST(TerminalPainter, EveryGlyphReachesTheTerminalAsItsCharacterOnly) {
+    auto s = blankScreen();
+    for (int code = 0; code < 256; ++code)
+        drawGlyph(*s, 1 + code / 80, 1 + code % 80, code, static_cast<std::uint8_t>(1 + code % 15));
+    CellGrid grid{};
+    for (int row = 1; row <= kTextRows; ++row)
+        for (int column = 1; column <= kTextColumns; ++column)
+            gridCell(grid, row, column) = terminalCell(*s, row, column);
+    for (auto depth : {ColourDepth::TrueColour, ColourDepth::Ansi16}) {
+        TerminalPainter painter(depth);
+        std::string out;
+        painter.paint(grid, kDefaultPalette, out);
+        VtModel terminal(80, 30);
+        terminal.feed(out);
+        EXPECT_TRUE(terminal.faults.empty()) << terminal.faults.front();
+        EXPECT_EQ(terminal.bells, 0);
+        for (int code = 0; code < 256; ++code) {
+            const int row = 1 + code / 80, column = 1 + code % 80;
+            const VtCell& cell = terminal.cellAt(row, column);
+            const Cell decoded = decodeCell(*s, row, column);
+            // A glyph that looks like another one shows as that one; blank ones as blanks.
+            const char32_t expected =
+                decoded.kind == Cell::Kind::Text ? cp437ToUnicode(decoded.character) : U' ';
+            EXPECT_EQ(cell.character, expected == 0 ? U' ' : expected) << code;
+            if (code > 32 && code < 127) {
+                EXPECT_EQ(cell.character, static_cast<char32_t>(code));
+            }
+        }
+        auto shownFor = [&](int code) {
+            return terminal.cellAt(1 + code / 80, 1 + code % 80).character;
+        };
+        EXPECT_EQ(shownFor(0x01), U'\u263a');
+        EXPECT_EQ(shownFor(0x7F), U'\u2302');
+        EXPECT_EQ(shownFor(0xB0), U'\u2591');
+        EXPECT_EQ(shownFor(0xE3), U'\u03c0');
+        EXPECT_EQ(terminal.cellAt(1, 66).foreground,
+                  depth == ColourDepth::Ansi16 ? "33" : "170,85,0"); // 'A' in colour 6
+    }
+}
+
+TEST(TerminalPainter, InvalidatedPainterRedrawsEverything) {
+    CellGrid grid{};
+    gridCell(grid, 3, 3) = {U'Z', 10, false};
+    TerminalPainter painter(ColourDepth::Ansi16);
+    std::string out;
+    painter.paint(grid, kDefaultPalette, out);
+    painter.sizeNotice(70, 20, out);
+    VtModel terminal(70, 20);
+    terminal.feed(out);
+    EXPECT_NE(terminal.rowText(1).find("80 x 30"), std::string::npos);
+    EXPECT_NE(terminal.text().find("70 x 20"), std::string::npos);
+    EXPECT_EQ(terminal.cellAt(3, 3).character, U' ');
+    out.clear();
+    painter.paint(grid, kDefaultPalette, out);
+    EXPECT_EQ(out, "\x1b[0m\x1b[40m\x1b[2J\x1b[3;3H\x1b[92mZ");
+}
+
+} // namespace
