@@ -88,6 +88,15 @@ printed_nothing() {
 
 program_alive() { kill -0 "$program_pid" 2>/dev/null; }
 
+# wait_for_exit SECONDS: waits for the program to end, killing it after SECONDS, and
+# sets $status to its exit status.
+wait_for_exit() {
+  wait_for "$1" bash -c "! kill -0 $program_pid 2>/dev/null" || kill -KILL "$program_pid"
+  wait "$program_pid"
+  status=$?
+  program_pid=
+}
+
 # The ids of the program's windows (the title is the program's file name).
 program_windows() { xdotool search --name '^tablox$' 2>/dev/null; }
 
