@@ -42,6 +42,8 @@ class WindowThread {
         return thread;
     }
     ~WindowThread();
+    // Hands `request` to the window thread (starting it for a first window) and waits
+    // until it is served. Never call it holding the screen lock, which every round takes.
     void submit(Request& request);
     void beep() { beeps_.fetch_add(1); }
 
