@@ -1,0 +1,257 @@
+// The SDL window back end and its window thread.
+//
+// SDL wants its video set up, its windows made and its events read on one thread. So
+// one window thread serves every open window: it starts with the first window and ends
+// after the last one closes. A screen change opens the new window before the old one
+// closes, so the thread, and SDL with it, lives from the first screen to the program's
+// end; for the moment of a change it serves two windows.
+#include "display/backends/sdl_backend.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "display/backends/sdl_beep.h"
+#include "display/backends/sdl_input.h"
+#include "display/backends/sdl_window.h"
+#include "display/screen.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// What the program's thread asks of the window thread; it waits until `done`.
+struct Request {
+    enum class Kind { Open, Close };
+    Kind kind = Kind::Open;
+    std::string title;   // Open: the window's title
+    Uint32 windowId = 0; // Close: the window; Open: the new window, 0 on failure
+    std::string why;     // Open: why it failed
+    bool done = false;
+    bool threadEnds = false; // no window is left, so the window thread ends
+};
+
+class WindowThread {
+  public:
+    static WindowThread& get() {
+        static WindowThread thread;
+        return thread;
+    }
+    ~WindowThread();
+    // Hands `request` to the window thread (starting it for a first window) and waits
+    // until it is served. Never call it holding the screen lock, which every round takes.
+    void submit(Request& request);
+    void beep() { beeps_.fetch_add(1); }
+
+  private:
+    void run();
+    Request* takeRequest();
+    void serve(Request& request);
+    void refresh();
+    SdlWindow* find(Uint32 id);
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    Request* pending_ = nullptr;
+    bool running_ = false;
+    bool stopping_ = false;
+    std::thread thread_;
+    std::atomic<int> beeps_{0};
+    // Touched by the window thread only.
+    std::vector<std::unique_ptr<SdlWindow>> windows_;
+    InputTranslator input_;
+    SdlBeeper beeper_;
+};
+
+// The desktop video drivers worth trying. SDL would also take a display-less driver,
+// which shows nothing, and Wayland's library complains aloud where no compositor is.
+const char* desktopVideoDrivers() {
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return wayland && *wayland ? "x11,wayland,windows,cocoa" : "x11,windows,cocoa";
+}
+
+bool startSdl(std::string& why) {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, desktopVideoDrivers());
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0"); // plain software drawing, no GL
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");       // Ctrl+C and kill end the program
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_WINDOWS_NO_CLOSE_ON_ALT_F4, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        why = std::string("no desktop display to show it on (") + SDL_GetError() + ")";
+        SDL_Quit();
+        return false;
+    }
+    SDL_DisableScreenSaver();
+    SDL_StartTextInput();
+    return true;
+}
+
+void stopSdl() {
+    SDL_StopTextInput();
+    SDL_EnableScreenSaver();
+    SDL_Quit();
+}
+
+WindowThread::~WindowThread() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    if (thread_.joinable()) thread_.join();
+}
+
+void WindowThread::submit(Request& request) {
+    std::unique_lock lock(mutex_);
+    if (!running_) {
+        if (request.kind == Request::Kind::Close) return;
+        if (thread_.joinable()) thread_.join(); // the previous run's thread has ended
+        running_ = true;
+        beeps_ = 0;
+        thread_ = std::thread(&WindowThread::run, this);
+    }
+    pending_ = &request;
+    changed_.notify_all();
+    changed_.wait(lock, [&] { return request.done; });
+    if (request.threadEnds) {
+        lock.unlock();
+        thread_.join(); // SDL has been shut down when this returns
+    }
+}
+
+void WindowThread::run() {
+    std::string failure;
+    const bool started = startSdl(failure);
+    SDL_Cursor* arrow = started ? SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW) : nullptr;
+    for (;;) {
+        Request* request = takeRequest();
+        if (request && started) {
+            serve(*request);
+            if (arrow) SDL_SetCursor(arrow);
+        } else if (request) {
+            request->why = failure;
+        }
+        bool ends = false;
+        {
+            std::lock_guard lock(mutex_);
+            ends = stopping_ || (windows_.empty() && pending_ == nullptr);
+            if (ends) running_ = false;
+            if (request) {
+                request->threadEnds = ends;
+                request->done = true;
+            }
+        }
+        changed_.notify_all();
+        if (ends) break;
+        refresh();
+    }
+    windows_.clear();
+    if (started) {
+        beeper_.shutDown();
+        if (arrow) SDL_FreeCursor(arrow);
+        stopSdl();
+    }
+}
+
+// Waits about 10 ms for a request, less when one comes.
+Request* WindowThread::takeRequest() {
+    std::unique_lock lock(mutex_);
+    changed_.wait_for(lock, 10ms, [&] { return pending_ != nullptr || stopping_; });
+    Request* request = pending_;
+    pending_ = nullptr;
+    return request;
+}
+
+void WindowThread::serve(Request& request) {
+    if (request.kind == Request::Kind::Open) {
+        std::unique_ptr<SdlWindow> window = SdlWindow::create(request.title, request.why);
+        if (!window) return;
+        request.windowId = window->id();
+        windows_.push_back(std::move(window));
+        return;
+    }
+    SdlWindow* closing = find(request.windowId);
+    if (!closing) return;
+    // Keys typed into this window just before the next one took the keyboard may still
+    // be on their way; SDL would drop them once the window is gone.
+    closing->awaitPendingEvents();
+    refresh();
+    std::erase_if(windows_, [&](const auto& w) { return w.get() == closing; });
+}
+
+SdlWindow* WindowThread::find(Uint32 id) {
+    for (auto& w : windows_)
+        if (w->id() == id) return w.get();
+    return nullptr;
+}
+
+// One round: the changed rows go to the windows and the pending events are handled.
+void WindowThread::refresh() {
+    SDL_PumpEvents();
+    std::vector<WindowRequest> requests;
+    {
+        Display& d = display();
+        std::lock_guard guard(d.lock);
+        for (auto& w : windows_)
+            w->copyChangedRows(d.screen);
+        d.screen.rowChanged.fill(false);
+        SDL_Event events[32];
+        int n = 0;
+        while ((n = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)) > 0)
+            for (int i = 0; i < n; ++i) {
+                const WindowRequest r = input_.handle(events[i], d.keys);
+                if (r.kind != WindowRequest::Kind::None) requests.push_back(r);
+            }
+    }
+    for (const WindowRequest& r : requests) {
+        SdlWindow* w = find(r.windowId);
+        if (!w) continue;
+        if (r.kind == WindowRequest::Kind::ToggleFullScreen) w->toggleFullScreen();
+        if (r.kind == WindowRequest::Kind::EnterFullScreen) w->enterFullScreen();
+        if (r.kind == WindowRequest::Kind::Repaint) w->exposed();
+    }
+    for (auto& w : windows_)
+        w->present();
+    if (const int beeps = beeps_.exchange(0)) beeper_.play(beeps);
+    beeper_.settle();
+}
+
+class SdlBackend final : public WindowBackend {
+  public:
+    ~SdlBackend() override { close(); }
+    bool open(const std::string& title, std::string& why) override {
+        Request request;
+        request.title = title;
+        WindowThread::get().submit(request);
+        windowId_ = request.windowId;
+        why = request.why;
+        return windowId_ != 0;
+    }
+    void close() override {
+        if (windowId_ == 0) return;
+        Request request;
+        request.kind = Request::Kind::Close;
+        request.windowId = windowId_;
+        WindowThread::get().submit(request);
+        windowId_ = 0;
+    }
+    void beep() override { WindowThread::get().beep(); }
+    void idle(int milliseconds) override {
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
+
+  private:
+    Uint32 windowId_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<WindowBackend> makeSdlBackend() {
+    return std::make_unique<SdlBackend>();
+}

@@ -1,0 +1,49 @@
+// One SDL window showing the 640x480 screen: its client area is exactly the picture in
+// a window, or the picture scaled with its aspect kept between black bars in full
+// screen. Used only on the window thread.
+#pragma once
+#include <SDL.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "display/screen.h"
+
+class SdlWindow {
+  public:
+    // Creates the window centred on the desktop, raised and given the keyboard. Returns
+    // null and sets `why` when SDL cannot make it or cannot draw into it.
+    static std::unique_ptr<SdlWindow> create(const std::string& title, std::string& why);
+    ~SdlWindow();
+    SdlWindow(const SdlWindow&) = delete;
+    SdlWindow& operator=(const SdlWindow&) = delete;
+
+    Uint32 id() const { return id_; }
+    // Converts the screen rows marked as changed (all of them the first time) through
+    // the palette into the window's picture. Called under the screen lock.
+    void copyChangedRows(const Screen& screen);
+    // Shows the converted rows on the window (the whole picture after a change of size
+    // or an exposure). Needs no lock.
+    void present();
+    // The window needs painting again from its picture.
+    void exposed() { showAll_ = true; }
+    // Switches between the window and full screen; on failure the previous state stays.
+    void toggleFullScreen();
+    void enterFullScreen();
+    // Waits until the window system has sent every event it had for this window (SDL's
+    // surface update ends with a round trip to the server).
+    void awaitPendingEvents() { SDL_UpdateWindowSurface(window_); }
+
+  private:
+    explicit SdlWindow(SDL_Window* window);
+    void showScaled(SDL_Surface* surface);
+
+    SDL_Window* window_;
+    Uint32 id_;
+    SDL_Surface* picture_ = nullptr;     // 640x480, 32 bits a pixel
+    SDL_Surface* lastSurface_ = nullptr; // the window surface shown last
+    std::array<bool, kScreenHeight> dirty_{};
+    bool convertAll_ = true;
+    bool showAll_ = true;
+};

@@ -1,0 +1,107 @@
+// The key codes of the keys without a character, after the PC keyboard's conventions.
+#include "display/keys.h"
+
+namespace {
+
+constexpr int extended(int scan) {
+    return scan * 256 + 255;
+}
+
+// Scan codes of the editing keys and arrows: plain (Shift gives the same), with Ctrl.
+struct EditingScans {
+    Key key;
+    int plain;
+    int withCtrl;
+};
+constexpr EditingScans kEditing[] = {
+    {Key::Home, 0x47, 0x77},   {Key::Up, 0x48, 0x8D},       {Key::PageUp, 0x49, 0x84},
+    {Key::Left, 0x4B, 0x73},   {Key::Right, 0x4D, 0x74},    {Key::End, 0x4F, 0x75},
+    {Key::Down, 0x50, 0x91},   {Key::PageDown, 0x51, 0x76}, {Key::Insert, 0x52, 0x92},
+    {Key::Delete, 0x53, 0x93},
+};
+
+// With Num Lock off the keypad keys are the editing keys; 5 is none of them.
+Key keypadAsEditingKey(Key key) {
+    switch (key) {
+    case Key::Keypad7:
+        return Key::Home;
+    case Key::Keypad8:
+        return Key::Up;
+    case Key::Keypad9:
+        return Key::PageUp;
+    case Key::Keypad4:
+        return Key::Left;
+    case Key::Keypad6:
+        return Key::Right;
+    case Key::Keypad1:
+        return Key::End;
+    case Key::Keypad2:
+        return Key::Down;
+    case Key::Keypad3:
+        return Key::PageDown;
+    case Key::Keypad0:
+        return Key::Insert;
+    case Key::KeypadPeriod:
+        return Key::Delete;
+    default:
+        return Key::Other;
+    }
+}
+
+int functionKeyScan(const KeyPress& p) {
+    const int n = static_cast<int>(p.key) - static_cast<int>(Key::F1); // 0 for F1
+    if (n <= 8) return (p.ctrl ? 0x5E : p.shift ? 0x54 : 0x3B) + n;    // F1 to F9
+    if (n == 9) return 0;                                              // F10 gives nothing
+    return (p.ctrl ? 0x89 : p.shift ? 0x87 : 0x85) + (n - 10);         // F11, F12
+}
+
+KeyCodes one(int code) {
+    return KeyCodes{{code, 0}, 1};
+}
+
+} // namespace
+
+KeyCodes keyCodes(const KeyPress& press) {
+    KeyPress p = press;
+    if (p.alt) return {};
+    if (p.key >= Key::Keypad0 && p.key <= Key::KeypadPeriod) {
+        if (p.numLock) return {}; // the digit or the decimal point arrives as text
+        p.key = keypadAsEditingKey(p.key);
+    }
+    if (p.key >= Key::A && p.key <= Key::Z) {
+        if (!p.ctrl) return {}; // the letter arrives as text
+        return one(static_cast<int>(p.key) - static_cast<int>(Key::A) + 1);
+    }
+    if (p.key >= Key::F1 && p.key <= Key::F12) {
+        const int scan = functionKeyScan(p);
+        return scan == 0 ? KeyCodes{} : one(extended(scan));
+    }
+    for (const EditingScans& e : kEditing)
+        if (e.key == p.key) return one(extended(p.ctrl ? e.withCtrl : e.plain));
+    switch (p.key) {
+    case Key::Enter:
+    case Key::KeypadEnter:
+        return one(p.ctrl ? 10 : 13);
+    case Key::Backspace:
+        return one(p.ctrl ? 127 : 8);
+    case Key::Tab:
+        if (p.ctrl) return {};
+        if (p.shift) return KeyCodes{{extended(0x0F), 9}, 2};
+        return one(9);
+    case Key::Escape:
+        return one(27);
+    default:
+        return {};
+    }
+}
+
+bool keepsTypedText(const KeyPress& press) {
+    if (press.alt && !press.ctrl) return false;
+    return keyCodes(press).count == 0;
+}
+
+Key letterKey(char letter) {
+    if (letter >= 'A' && letter <= 'Z') letter = static_cast<char>(letter - 'A' + 'a');
+    if (letter < 'a' || letter > 'z') return Key::Other;
+    return static_cast<Key>(static_cast<int>(Key::A) + (letter - 'a'));
+}

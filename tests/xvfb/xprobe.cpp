@@ -1,0 +1,133 @@
+// A small X client for the window tests: reads the program's window back as text cells
+// and sends it the close request that a window manager sends for the close box.
+//   xprobe text WINDOW          the 30 text rows, one a line
+//   xprobe cell WINDOW ROW COL  "<character code> <colour number> <text|pixels|empty>"
+//   xprobe pixel WINDOW X Y     "R G B" of one pixel of the window
+//   xprobe size WINDOW          "WIDTH HEIGHT" of the window's client area
+//   xprobe bars WINDOW          how many pixels around the picture are not black
+//   xprobe close WINDOW         sends WM_DELETE_WINDOW
+// A window larger than 640x480 (full screen) shows the picture scaled as large as fits
+// with its aspect kept, centred; text and cells are read from it there.
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "display/cells.h"
+#include "display/screen.h"
+#include "xprobe_x11.h"
+
+namespace {
+
+// The colour number of a pixel, or 0 for a colour outside the palette.
+std::uint8_t paletteIndex(std::uint32_t rgb) {
+    for (std::size_t i = 0; i < kDefaultPalette.size(); ++i) {
+        const Rgb& c = kDefaultPalette[i];
+        if (rgb == (static_cast<std::uint32_t>(c.r) << 16 | c.g << 8 | c.b))
+            return static_cast<std::uint8_t>(i);
+    }
+    return 0;
+}
+
+struct Rect {
+    int x, y, w, h;
+};
+
+// Where the 640x480 picture lies in a window of this size.
+Rect pictureRect(const WindowImage& image) {
+    Rect r{0, 0, image.width, image.height};
+    if (image.width * kScreenHeight > image.height * kScreenWidth)
+        r.w = image.height * kScreenWidth / kScreenHeight;
+    else
+        r.h = image.width * kScreenHeight / kScreenWidth;
+    r.x = (image.width - r.w) / 2;
+    r.y = (image.height - r.h) / 2;
+    return r;
+}
+
+std::uint32_t at(const WindowImage& image, int x, int y) {
+    return image.rgb[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+                     static_cast<std::size_t>(x)];
+}
+
+// The picture as colour numbers, each pixel read at the centre of its scaled place.
+std::unique_ptr<Screen> asScreen(const WindowImage& image) {
+    const Rect r = pictureRect(image);
+    auto screen = std::make_unique<Screen>();
+    for (int y = 0; y < kScreenHeight; ++y)
+        for (int x = 0; x < kScreenWidth; ++x)
+            screen->rowPixels(y)[x] =
+                paletteIndex(at(image, r.x + (2 * x + 1) * r.w / (2 * kScreenWidth),
+                                r.y + (2 * y + 1) * r.h / (2 * kScreenHeight)));
+    return screen;
+}
+
+long pixelsAroundPicture(const WindowImage& image) {
+    const Rect r = pictureRect(image);
+    long count = 0;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const bool inside = x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+            if (!inside && at(image, x, y) != 0) ++count;
+        }
+    return count;
+}
+
+int fail(const std::string& why) {
+    std::fprintf(stderr, "xprobe: %s\n", why.c_str());
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    const std::string window = argc > 2 ? argv[2] : "";
+    const bool known =
+        (command == "close" || command == "text" || command == "size" || command == "bars")
+            ? argc == 3
+        : (command == "cell" || command == "pixel") ? argc == 5
+                                                    : false;
+    if (!known) {
+        std::fputs(
+            "usage: xprobe text|size|bars|close WINDOW | cell WINDOW ROW COL | pixel WINDOW X Y\n",
+            stderr);
+        return 2;
+    }
+    std::string why;
+    if (command == "close") return sendCloseRequest(window, why) ? 0 : fail(why);
+    WindowImage image;
+    if (!readWindow(window, image, why)) return fail(why);
+    if (command == "size") {
+        std::printf("%d %d\n", image.width, image.height);
+        return 0;
+    }
+    if (command == "pixel") {
+        const int x = std::atoi(argv[3]), y = std::atoi(argv[4]);
+        if (x < 0 || y < 0 || x >= image.width || y >= image.height)
+            return fail("outside the window");
+        const std::uint32_t rgb = at(image, x, y);
+        std::printf("%u %u %u\n", rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
+        return 0;
+    }
+    if (command == "bars") {
+        std::printf("%ld\n", pixelsAroundPicture(image));
+        return 0;
+    }
+    if (image.width < kScreenWidth || image.height < kScreenHeight)
+        return fail("the window is smaller than 640x480");
+    const std::unique_ptr<Screen> screen = asScreen(image);
+    if (command == "text") {
+        std::fputs(ScreenCells::decode(*screen).text().c_str(), stdout);
+        return 0;
+    }
+    const int row = std::atoi(argv[3]), column = std::atoi(argv[4]);
+    if (row < 1 || row > kTextRows || column < 1 || column > kTextColumns)
+        return fail("no such cell");
+    const Cell cell = decodeCell(*screen, row, column);
+    const char* kind = cell.kind == Cell::Kind::Text     ? "text"
+                       : cell.kind == Cell::Kind::Pixels ? "pixels"
+                                                         : "empty";
+    std::printf("%d %d %s\n", cell.character, cell.colour, kind);
+    return 0;
+}
