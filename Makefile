@@ -3,6 +3,8 @@
 # make bench: install what is missing, build the benchmarks optimised and run them.
 # make fuzz: build the fuzz targets with clang and run each a fixed number of times;
 #   `make fuzz FUZZ_OPTIONS=-max_total_time=3600` runs each for an hour instead.
+# make soak: 100000 random keys through the whole program under the sanitizers, then
+#   10000 screen changes in memory and in the real window under Xvfb, with their figures.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
@@ -11,7 +13,7 @@ FUZZ_OPTIONS ?= -runs=20000
 JOBS ?= $(shell nproc)
 WERROR ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps build run test test-asan bench fuzz fuzz-build clean
+.PHONY: all deps build run test test-asan bench fuzz fuzz-build soak clean
 
 all: build
 
@@ -48,6 +50,14 @@ fuzz-build:
 	@bash tools/install_deps.sh clang libclang-rt-14-dev
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DTABLOX_FUZZ=ON -DBUILD_TESTING=OFF -DTABLOX_WERROR=$(WERROR) >/dev/null
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target tablox_fuzz_targets
+
+soak: build
+	@bash tools/install_deps.sh xrestop
+	cmake -S . -B $(ASAN_BUILD) -DTABLOX_SANITIZE=ON -DTABLOX_WERROR=$(WERROR) >/dev/null
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target tablox_soak
+	./$(ASAN_BUILD)/tests/tablox_soak 100000 10000
+	./$(BUILD)/tests/tablox_soak 0 10000
+	SCREENS=10000 bash tests/xvfb/screen_changes_test.sh $(BUILD)/tablox
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

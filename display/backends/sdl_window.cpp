@@ -4,11 +4,15 @@
 
 #include <vector>
 
+#include "display/backends/sdl_x11_colormap.h"
+
 SdlWindow::SdlWindow(SDL_Window* window) : window_(window), id_(SDL_GetWindowID(window)) {}
 
 SdlWindow::~SdlWindow() {
     if (picture_) SDL_FreeSurface(picture_);
+    X11Colormap colormap = X11Colormap::of(window_);
     SDL_DestroyWindow(window_);
+    colormap.free(); // SDL leaves it on the X server
 }
 
 std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, std::string& why) {
