@@ -28,9 +28,9 @@ run: build
 	./$(BUILD)/tablox
 
 test: build
+	$(MAKE) fuzz
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
-	$(MAKE) fuzz
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DTABLOX_SANITIZE=ON -DTABLOX_WERROR=$(WERROR) >/dev/null
