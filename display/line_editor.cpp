@@ -76,16 +76,27 @@ namespace {
 constexpr std::ptrdiff_t kColumns = kTextColumns;
 constexpr std::ptrdiff_t kCells = kTextColumns * kTextRows;
 
-// Where the line stands on the screen. Cells are counted along the rows from the top
-// left (row * 80 + column, both 0-based), so that a text position maps to the cell
+// Where the line `text` stands on the screen. Cells are counted along the rows from the
+// top left (row * 80 + column, both 0-based), so that a text position maps to the cell
 // start + position. When the screen scrolls, start moves up with the text; it goes
 // below 0 once the beginning of a long line has scrolled off the top.
 class LineOnScreen {
   public:
-    LineOnScreen() {
+    explicit LineOnScreen(const std::string& text) : text_(text) {
         // A pending scroll puts the next character in column 1 of the row below.
         const Screen& s = display().screen;
         start_ = s.row * kColumns + s.column + (s.pendingScroll ? 1 : 0);
+    }
+
+    // Brings `position` back onto the screen when it lies above the top row, as after
+    // Home or Esc on a line whose beginning has scrolled off: the line moves down by
+    // whole rows until that position is on the top row, and the screen shows the line
+    // afresh. Otherwise the operator would type on with nothing to see.
+    void bringIntoView(std::size_t position) {
+        const std::ptrdiff_t at = cell(position);
+        if (at >= 0) return;
+        start_ += (-at + kColumns - 1) / kColumns * kColumns;
+        repaint(0);
     }
 
     bool visible(std::size_t position) const {
@@ -106,6 +117,10 @@ class LineOnScreen {
                 writeText("\r\n");
             start_ -= rows * kColumns;
             at -= rows * kColumns;
+            // The rows that came up from below show the line's characters there, if any
+            // (after bringIntoView, the line can go on below the bottom row).
+            const std::ptrdiff_t revealed = std::max<std::ptrdiff_t>(kCells - rows * kColumns, 0);
+            if (cell(text_.size()) > revealed) repaint(revealed);
         }
         locate(static_cast<int>(at / kColumns) + 1, static_cast<int>(at % kColumns) + 1);
     }
@@ -135,6 +150,22 @@ class LineOnScreen {
         return start_ + static_cast<std::ptrdiff_t>(position);
     }
 
+    // Shows the cells from `from` to the end of the screen: the line's characters in
+    // theirs, blanks in the others. Leaves a pending scroll, which the next locate cancels.
+    void repaint(std::ptrdiff_t from) {
+        std::string cells;
+        cells.reserve(static_cast<std::size_t>(kCells - from));
+        for (std::ptrdiff_t at = from; at < kCells; ++at) {
+            const std::ptrdiff_t position = at - start_;
+            const bool inText =
+                position >= 0 && position < static_cast<std::ptrdiff_t>(text_.size());
+            cells.push_back(inText ? text_[static_cast<std::size_t>(position)] : ' ');
+        }
+        locate(static_cast<int>(from / kColumns) + 1, static_cast<int>(from % kColumns) + 1);
+        writeText(cells == "\xFF" ? std::string_view(" ") : std::string_view(cells));
+    }
+
+    const std::string& text_;
     std::ptrdiff_t start_ = 0;
 };
 
@@ -188,11 +219,12 @@ std::string editLine() {
     LineEdit line;
     LineOnScreen screen = [&] {
         std::lock_guard guard(d.lock);
-        return LineOnScreen();
+        return LineOnScreen(line.text);
     }();
     for (;;) {
         {
             std::lock_guard guard(d.lock);
+            screen.bringIntoView(line.position);
             screen.placeCursor(line.position);
             if (screen.visible(line.position)) {
                 writeText("\xFF");

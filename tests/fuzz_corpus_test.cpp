@@ -102,4 +102,18 @@ TEST(FuzzChecks, EditorCheckFollowsScrollingAndLongLines) {
     EXPECT_FALSE(checkEditorSession(pending, {'1', '2', kKeyLeft, kKeyDelete, kKeyCloseBox}));
 }
 
+TEST(FuzzChecks, EditorCheckFollowsTheLineBackOntoTheScreen) {
+    // A line longer than the screen, emptied with Esc or left with Home: the line comes
+    // back down to the top row, and the screen is drawn afresh.
+    EditorStart start;
+    start.row = 28;
+    start.column = 3;
+    std::vector<int> keys(2500, 'x');
+    keys.insert(keys.end(), {kKeyEscape, '5', '7'});
+    EXPECT_FALSE(checkEditorSession(start, keys));
+    keys.resize(2500);
+    keys.insert(keys.end(), {kKeyHome, 'X', kKeyDown, kKeyEnd, kKeyUp, kKeyUp, 'Y', kKeyHome});
+    EXPECT_FALSE(checkEditorSession(start, keys));
+}
+
 } // namespace

@@ -96,13 +96,21 @@ std::string cellName(std::ptrdiff_t cell) {
 
 // Where the line stands, followed key by key as the screen must follow it: a cell
 // below the bottom row that is drawn or takes the cursor scrolls the screen up until
-// that cell is on the bottom row.
+// that cell is on the bottom row; an insertion point above the top row brings the line
+// down by whole rows until it is on the top row, and the whole screen is drawn afresh.
 struct LinePlace {
     std::ptrdiff_t start = 0; // the cell of text position 0, row * 80 + column
+    bool redrawn = false;     // the screen was drawn afresh: nothing of before is left
 
     void touch(std::size_t position) {
         const std::ptrdiff_t cell = start + static_cast<std::ptrdiff_t>(position);
         if (cell >= kCells) start -= ((cell - kCells) / kColumns + 1) * kColumns;
+    }
+    void bringIntoView(std::size_t position) {
+        const std::ptrdiff_t cell = start + static_cast<std::ptrdiff_t>(position);
+        if (cell >= 0) return;
+        start += (-cell + kColumns - 1) / kColumns * kColumns;
+        redrawn = true;
     }
 };
 
@@ -136,6 +144,7 @@ Problem checkEditorSession(const EditorStart& start, const std::vector<int>& key
     int beeps = 0;
     place.touch(0); // the first cursor mark
     for (int key : keys) {
+        place.bringIntoView(line.position);
         const EditStep step = applyKey(line, key, kTextColumns);
         if (step.kind == EditStep::Kind::Finished) break;
         referenceKey(reference, referencePosition, key);
@@ -168,7 +177,9 @@ Problem checkEditorSession(const EditorStart& start, const std::vector<int>& key
     for (std::ptrdiff_t cell = 0; cell < kCells; ++cell) {
         const std::ptrdiff_t position = cell - place.start;
         bool right = false;
-        if (position < 0)
+        if (position < 0 && place.redrawn)
+            right = cellShows(after, cell, ' ', colour);
+        else if (position < 0)
             right = cellsEqual(after, cell, *before, cell + scrolled);
         else if (position < static_cast<std::ptrdiff_t>(line.text.size()))
             right = cellShows(

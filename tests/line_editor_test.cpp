@@ -376,20 +376,43 @@ TEST(LineEditor, LineLongerThanTheScreenKeepsItsVisiblePartRight) {
         EXPECT_EQ(cells().rowText(row), typed.substr(from, 80)) << row;
     }
     EXPECT_EQ(cursorMark(), (std::pair<int, int>{30, 21}));
-    // Home goes above the top: no mark is shown, and an insertion there shifts what is seen.
+    // Home goes above the top: the line comes down until its beginning is on row 1, with
+    // the mark there, and an insertion shows at once.
+    freshScreen();
+    locate(30, 1);
+    EXPECT_FALSE(typeLine(keys(typed) + std::vector<int>{kKeyHome}, false, false));
+    EXPECT_EQ(cursorMark(), (std::pair<int, int>{1, 1}));
     freshScreen();
     locate(30, 1);
     EXPECT_FALSE(typeLine(keys(typed) + std::vector<int>{kKeyHome} + keys("X"), false, false));
     const std::string changed = "X" + typed;
-    for (int row = 1; row <= 30; ++row) {
-        const std::size_t from = static_cast<std::size_t>(2480 - 80 * (30 - row));
-        EXPECT_EQ(cells().rowText(row), changed.substr(from, 80)) << row;
-    }
-    EXPECT_EQ(cursorMark(), (std::pair<int, int>{0, 0}));
+    for (int row = 1; row <= 30; ++row)
+        EXPECT_EQ(cells().rowText(row), changed.substr(80 * (row - 1), 80)) << row;
+    EXPECT_EQ(cursorMark(), (std::pair<int, int>{1, 2}));
+    // End goes below the bottom: the screen scrolls up and the rows that come up show
+    // the end of the line.
     freshScreen();
     locate(30, 1);
     EXPECT_FALSE(typeLine(keys(typed) + std::vector<int>{kKeyHome, 'X', kKeyEnd}, false, false));
     EXPECT_EQ(cursorMark(), (std::pair<int, int>{30, 22}));
+    for (int row = 1; row <= 30; ++row) {
+        const std::size_t from = static_cast<std::size_t>(2481 - 80 * (30 - row));
+        EXPECT_EQ(cells().rowText(row), changed.substr(from - 1, 80)) << row;
+    }
+}
+
+TEST(LineEditor, EscapeOnALineLongerThanTheScreenStartsAgainOnTheTopRow) {
+    // 2500 characters from row 28, column 3: the beginning has scrolled off the top.
+    // Esc empties the line; the line starts again in column 3 of row 1, so that what is
+    // typed next shows, with the mark behind it.
+    freshScreen();
+    locate(28, 3);
+    EXPECT_FALSE(typeLine(keys(std::string(2500, 'x')) + std::vector<int>{kKeyEscape} + keys("57"),
+                          false, false));
+    EXPECT_EQ(cells().rowText(1), "  57");
+    for (int row = 2; row <= 30; ++row)
+        EXPECT_EQ(cells().rowText(row), "") << row;
+    EXPECT_EQ(cursorMark(), (std::pair<int, int>{1, 5}));
 }
 
 TEST(LineEditor, CharacterCode255IsShownAsABlankCell) {
