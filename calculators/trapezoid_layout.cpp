@@ -89,31 +89,26 @@ void askDimension(std::string_view prompt, float& value, int row, int column) {
     echoValue(9, row, column, "", value);
 }
 
+// One pair of interlocked pieces whose bottom edge lies at y = `bottom`: a piece in
+// colour 12 with a piece turned through 180 degrees above it in colour 9.
+void drawPiecePair(float bottom) {
+    setColor(12);
+    drawLine(400, bottom, 600, bottom);
+    drawLine(600, bottom, 600, bottom - 100);
+    drawLine(570, bottom - 100, 600, bottom - 100);
+    drawLine(400, bottom - 20, 570, bottom - 100);
+    drawLine(400, bottom - 20, 400, bottom);
+    setColor(9);
+    drawLine(430, bottom - 37, 600, bottom - 117);
+    drawLine(600, bottom - 117, 600, bottom - 137);
+    drawLine(400, bottom - 137, 600, bottom - 137);
+    drawLine(400, bottom - 137, 400, bottom - 37);
+    drawLine(400, bottom - 37, 430, bottom - 37);
+}
+
 void drawInterlockedPieces() {
-    setColor(12);
-    drawLine(400, 440, 600, 440);
-    drawLine(600, 440, 600, 340);
-    drawLine(570, 340, 600, 340);
-    drawLine(400, 420, 570, 340);
-    drawLine(400, 420, 400, 440);
-    setColor(9);
-    drawLine(430, 403, 600, 323);
-    drawLine(600, 323, 600, 303);
-    drawLine(400, 303, 600, 303);
-    drawLine(400, 303, 400, 403);
-    drawLine(400, 403, 430, 403);
-    setColor(12);
-    drawLine(400, 300, 600, 300);
-    drawLine(600, 300, 600, 200);
-    drawLine(570, 200, 600, 200);
-    drawLine(400, 280, 570, 200);
-    drawLine(400, 280, 400, 300);
-    setColor(9);
-    drawLine(430, 263, 600, 183);
-    drawLine(600, 183, 600, 163);
-    drawLine(400, 163, 600, 163);
-    drawLine(400, 163, 400, 263);
-    drawLine(400, 263, 430, 263);
+    drawPiecePair(440);
+    drawPiecePair(300);
     setColor(10);
     drawLine(350, 153, 350, 450);
     drawLine(345, 440, 395, 440);

@@ -2,8 +2,11 @@
 // cut listing.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <tuple>
 
+#include "display/drawing.h"
 #include "tests/expected_screen.h"
 #include "tests/harness.h"
 
@@ -158,25 +161,24 @@ TEST(TrapezoidLayoutScreen, CutListingOfTheWorkedExampleCellByCell) {
 
 TEST(TrapezoidLayoutScreen, PictureOfFourInterlockedPiecesAndTheMeasuringLine) {
     const ProgramRun run = runProgram(kWorkedExample);
-    const auto expectLine = [&run](int x1, int y1, int x2, int y2, int colour) {
-        EXPECT_EQ(int{run.pixel(x1, y1)}, colour) << x1 << "," << y1;
-        EXPECT_EQ(int{run.pixel(x2, y2)}, colour) << x2 << "," << y2;
-        EXPECT_EQ(int{run.pixel((x1 + x2) / 2, (y1 + y2) / 2)}, colour) << x1 << "," << y1;
-    };
-    // Pieces 1 and 3 in colour 12, the turned pieces 2 and 4 in colour 9; each piece's
-    // five lines (where the next piece does not draw over them).
+    // Pieces 1 and 3 in colour 12, the turned pieces 2 and 4 in colour 9, drawn in this
+    // order on a screen of their own; right of the measuring line's ticks the picture
+    // must match it pixel for pixel.
+    auto expected = std::make_unique<Screen>();
     for (int dy : {0, -140}) {
-        expectLine(400, 440 + dy, 600, 440 + dy, 12);
-        expectLine(600, 440 + dy, 600, 340 + dy, 12);
-        expectLine(570, 340 + dy, 600, 340 + dy, 12);
-        expectLine(400, 420 + dy, 570, 340 + dy, 12);
-        expectLine(400, 420 + dy, 400, 440 + dy, 12);
-        expectLine(430, 403 + dy, 600, 323 + dy, 9);
-        expectLine(600, 323 + dy, 600, 303 + dy, 9);
-        expectLine(400, 303 + dy, 600, 303 + dy, 9);
-        expectLine(400, 303 + dy, 400, 403 + dy, 9);
-        expectLine(400, 403 + dy, 430, 403 + dy, 9);
+        const float y = static_cast<float>(dy);
+        for (auto [x1, y1, x2, y2, colour] :
+             {std::tuple{400, 440, 600, 440, 12}, {600, 440, 600, 340, 12},
+              {570, 340, 600, 340, 12}, {400, 420, 570, 340, 12}, {400, 420, 400, 440, 12},
+              {430, 403, 600, 323, 9}, {600, 323, 600, 303, 9}, {400, 303, 600, 303, 9},
+              {400, 303, 400, 403, 9}, {400, 403, 430, 403, 9}})
+            lineOnScreen(*expected, static_cast<float>(x1), static_cast<float>(y1) + y,
+                         static_cast<float>(x2), static_cast<float>(y2) + y,
+                         static_cast<std::uint8_t>(colour));
     }
+    for (int y = 120; y < kScreenHeight; ++y)
+        for (int x = 397; x < kScreenWidth; ++x)
+            ASSERT_EQ(run.pixel(x, y), expected->rowPixels(y)[x]) << x << "," << y;
     // Between the turned piece and the next one down lie two black pixel rows.
     EXPECT_EQ(int{run.pixel(500, 301)}, 0);
     EXPECT_EQ(int{run.pixel(500, 302)}, 0);
