@@ -114,6 +114,13 @@ TEST(FuzzChecks, EditorCheckFollowsTheLineBackOntoTheScreen) {
     keys.resize(2500);
     keys.insert(keys.end(), {kKeyHome, 'X', kKeyDown, kKeyEnd, kKeyUp, kKeyUp, 'Y', kKeyHome});
     EXPECT_FALSE(checkEditorSession(start, keys));
+    // Shortened to less than a screen, its beginning still above the top, and Home just
+    // before ENTER: the line comes down before the cursor goes behind its end (found by
+    // fuzzing, tests/fuzz/corpus/line_editor/keys11, where the check had missed it).
+    keys.resize(2500);
+    keys.insert(keys.end(), 800, kKeyBackspace);
+    keys.push_back(kKeyHome);
+    EXPECT_FALSE(checkEditorSession(start, keys));
 }
 
 } // namespace

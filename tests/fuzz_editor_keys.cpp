@@ -156,6 +156,7 @@ Problem checkEditorSession(const EditorStart& start, const std::vector<int>& key
         if (step.kind == EditStep::Kind::Beep) ++beeps;
         place.touch(line.position);
     }
+    place.bringIntoView(line.position); // before the closing ENTER
     place.touch(line.text.size());
 
     memoryWindows().script.assign(keys.begin(), keys.end());
