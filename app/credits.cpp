@@ -1,5 +1,4 @@
 // The credits screen: both name lines flicker through colours 0 to 12.
-#include <cmath>
 #include <string>
 
 #include "app/shell.h"
@@ -9,9 +8,6 @@ namespace {
 constexpr std::string_view kProgrammer = "Pavel Hrubec"; // 12 characters each
 constexpr std::string_view kTester = "Ivana Marsik";
 static_assert(kProgrammer.size() == 12 && kTester.size() == 12);
-
-// A counter used as a colour: rounded to the nearest whole number, halves to even.
-int roundedCounter(float counter) { return static_cast<int>(std::nearbyint(counter)); }
 } // namespace
 
 void runCredits() {
@@ -33,7 +29,8 @@ void runCredits() {
         // The only delay: 10001 empty passes. The volatile counter keeps the optimiser
         // from removing the loop.
         volatile float wait = 0;
-        while (wait <= 10000) wait = wait + 1;
+        while (wait <= 10000)
+            wait = wait + 1;
     }
     pauseForEnter();
 }

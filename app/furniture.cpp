@@ -36,6 +36,12 @@ void drawPieceOutline() {
     drawLine(302, 248, 400, 248);
 }
 
+void labelAt(int row, int column, std::string_view text) {
+    setColor(9);
+    locate(row, column);
+    printText(text, true);
+}
+
 void askValue(int row, std::string_view label, float& value, bool sameRow) {
     setColor(9);
     locate(row, 2);

@@ -13,6 +13,9 @@ void drawSheetOutline();
 // The small piece rectangle from (302,210) to (400,248) in the current colour.
 void drawPieceOutline();
 
+// Prints a sketch label (a dimension's letter) in colour 9 at (row, column), with a line end.
+void labelAt(int row, int column, std::string_view text);
+
 // Prints `label` in colour 9 at `row`, column 2 (with a line end unless `sameRow`), then
 // reads one typed line with the question mark into `value`.
 void askValue(int row, std::string_view label, float& value, bool sameRow = false);

@@ -1,6 +1,7 @@
 // The shell: start-up, the menu loop, the choice and its dispatch, and the screen
 // furniture that every calculation shares.
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,8 +15,8 @@ extern float scratch;
 [[noreturn]] void runTablox();
 
 enum class Credit { Long, Short };
-constexpr std::string_view kLongCredit = "(c) P. Hrubec 1998 - 2004"; // 25 columns
-constexpr std::string_view kShortCredit = "(c) P.Hrubec 2002-04";     // 20 columns
+constexpr std::string_view kLongCredit = "(c) P. Hrubec 1998 - 2004";    // 25 columns
+constexpr std::string_view kShortCredit = "(c) P.Hrubec 2002-04";        // 20 columns
 constexpr std::string_view kWebAddress = "http://www.strihyhrubec.test"; // 28 columns
 static_assert(kLongCredit.size() == 25 && kShortCredit.size() == 20 && kWebAddress.size() == 28);
 
@@ -27,6 +28,12 @@ std::string webLine(std::string_view lead = "");
 // Clears, enters the graphics mode and prints the three banner rows in colour 11; the
 // rule on row 3 has `ruleLength` asterisks. Leaves colour 11, cursor on row 4, column 1.
 void drawBanner(const std::string& title, int ruleLength = 76);
+
+// A small loop counter used as a row or a colour: the nearest whole number, halves to
+// the even neighbour. Only for counters that stay within int's range.
+inline int roundedCounter(float counter) {
+    return static_cast<int>(std::nearbyint(counter));
+}
 
 // Reads the choice under the drawn menu and runs what it names.
 void chooseAndDispatch();

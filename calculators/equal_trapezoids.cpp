@@ -19,14 +19,6 @@ EqualPairFit equalTrapezoidsFit(float sheetLength, float sheetWidth, float piece
     return {needed, sheetWidth - needed, sheetWidth >= needed};
 }
 
-namespace {
-void label(int row, int column, std::string_view text) {
-    setColor(9);
-    locate(row, column);
-    printText(text, true);
-}
-} // namespace
-
 void runEqualTrapezoids() {
     float sheetLength = 0, sheetWidth = 0, pieceLength = 0, shortSide = 0, longSide = 0;
     drawBanner(titleLine("TABLOX version 2.0", Credit::Short));
@@ -40,11 +32,11 @@ void runEqualTrapezoids() {
     drawLine(548, 160, 350, 200);
     drawLine(548, 248, 350, 248);
     drawLine(350, 248, 350, 200);
-    label(6, 51, "A");
-    label(11, 71, "B");
-    label(16, 56, "A1");
-    label(14, 44, "B1");
-    label(13, 69, "C1");
+    labelAt(6, 51, "A");
+    labelAt(11, 71, "B");
+    labelAt(16, 56, "A1");
+    labelAt(14, 44, "B1");
+    labelAt(13, 69, "C1");
 
     // Each value is echoed one column left of its label, its leading blank on the
     // column before the label, so the digits stand where the label stood.

@@ -1,6 +1,5 @@
 // Menu item 1: right-angled trapezoids laid out along a strip, turned alternately so that
 // every slanted cut serves two neighbouring pieces, with the marks of 21 cuts.
-#include <cmath>
 #include <cstddef>
 #include <string>
 
@@ -43,17 +42,6 @@ StripLayout stripLayout(float run, float tallSide, float bottom, float shortSide
 }
 
 namespace {
-
-// A counter used as a row: rounded to the nearest whole number, halves to even.
-int roundedCounter(float counter) {
-    return static_cast<int>(std::nearbyint(counter));
-}
-
-void label(int row, int column, std::string_view text) {
-    setColor(9);
-    locate(row, column);
-    printText(text, true);
-}
 
 void drawInputDiagram() {
     setColor(11);
@@ -173,11 +161,11 @@ void runTrapezoidLayout() {
         float a = 0, b = 0, c = 0, d = 0, e = 0;
         drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
         drawInputDiagram();
-        label(7, 36, "A");
-        label(7, 59, "B");
-        label(16, 68, "C");
-        label(27, 36, "D");
-        label(24, 2, "E");
+        labelAt(7, 36, "A");
+        labelAt(7, 59, "B");
+        labelAt(16, 68, "C");
+        labelAt(27, 36, "D");
+        labelAt(24, 2, "E");
         askDimension("ZADEJTE SOURADNICI A", a, 7, 36);
         askDimension("ZADEJTE SOURADNICI B", b, 7, 59);
         askDimension("ZADEJTE SOURADNICI C", c, 16, 68);

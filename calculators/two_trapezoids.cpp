@@ -45,12 +45,6 @@ struct EchoCell {
 constexpr EchoCell kSheetLengthCell{6, 50}, kSheetWidthCell{11, 70}, kA1Cell{16, 55},
     kB1Cell{14, 43}, kC1Cell{13, 68}, kA2Cell{7, 51}, kB2Cell{9, 62}, kC2Cell{10, 37};
 
-void label(int row, int column, std::string_view text) {
-    setColor(9);
-    locate(row, column);
-    printText(text, true);
-}
-
 void ask(int row, std::string_view prompt, float& value, EchoCell echo) {
     askValue(row, prompt, value);
     echoValue(9, echo.row, echo.column, "", value);
@@ -74,14 +68,14 @@ Inputs askInputs() {
     drawLine(548, 160, 350, 200);
     drawLine(548, 248, 350, 248);
     drawLine(350, 248, 350, 200);
-    label(6, 51, "A");
-    label(11, 71, "B");
-    label(16, 56, "A1");
-    label(14, 44, "B1");
-    label(13, 69, "C1");
-    label(7, 51, "A2");
-    label(9, 63, "B2");
-    label(10, 38, "C2");
+    labelAt(6, 51, "A");
+    labelAt(11, 71, "B");
+    labelAt(16, 56, "A1");
+    labelAt(14, 44, "B1");
+    labelAt(13, 69, "C1");
+    labelAt(7, 51, "A2");
+    labelAt(9, 63, "B2");
+    labelAt(10, 38, "C2");
 
     ask(6, "Rozmer delky tabule A", in.sheetLength, kSheetLengthCell);
     ask(8, "Rozmer sirky tabule B", in.sheetWidth, kSheetWidthCell);
