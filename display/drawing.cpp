@@ -154,9 +154,8 @@ void circleOnScreen(Screen& s, float cx, float cy, float radius, std::uint8_t co
     const double reach = static_cast<double>(radius) + 2;
     if (x + reach < 0 || x - reach > kLastX || y + reach < 0 || y - reach > kLastY) return;
 
-    constexpr float kAspect = 1.0f; // the mode's aspect ratio
-    const float rx = kAspect > 1 ? radius / kAspect : radius;
-    const float ry = kAspect > 1 ? radius : radius * kAspect;
+    // The mode's aspect ratio is 1: both radii are the radius.
+    const float rx = radius, ry = radius;
     std::int64_t left = static_cast<std::int64_t>(std::trunc(x - rx));
     std::int64_t right = static_cast<std::int64_t>(std::trunc(x + rx));
     const auto rowPoints = [&](std::int64_t row) {
