@@ -8,12 +8,15 @@
 //   xprobe close WINDOW         sends WM_DELETE_WINDOW
 // A window larger than 640x480 (full screen) shows the picture scaled as large as fits
 // with its aspect kept, centred; text and cells are read from it there.
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 
-#include "display/cells.h"
+#include "display/font.h"
 #include "display/screen.h"
 #include "xprobe_x11.h"
 
@@ -60,6 +63,58 @@ std::unique_ptr<Screen> asScreen(const WindowImage& image) {
                 paletteIndex(at(image, r.x + (2 * x + 1) * r.w / (2 * kScreenWidth),
                                 r.y + (2 * y + 1) * r.h / (2 * kScreenHeight)));
     return screen;
+}
+
+// What a cell of the window shows: the printable ASCII character whose glyph its pixels
+// are, in their one colour, perhaps with the cursor mark under it; drawing pixels; or
+// nothing.
+struct ShownCell {
+    int character = ' ';
+    int colour = 0;
+    const char* kind = "empty";
+};
+
+ShownCell readCell(const Screen& screen, int row, int column) {
+    ShownCell cell;
+    std::array<std::uint8_t, kCellHeight> pattern{};
+    bool oneColour = true;
+    for (int y = 0; y < kCellHeight; ++y)
+        for (int x = 0; x < kCellWidth; ++x) {
+            const int pixel =
+                screen.rowPixels((row - 1) * kCellHeight + y)[(column - 1) * kCellWidth + x];
+            if (pixel == 0) continue;
+            oneColour = oneColour && (cell.colour == 0 || pixel == cell.colour);
+            cell.colour = pixel;
+            pattern[static_cast<std::size_t>(y)] |= static_cast<std::uint8_t>(1u << x);
+        }
+    if (cell.colour == 0) return cell;
+    cell.kind = "pixels";
+    if (!oneColour) return cell;
+    std::array<std::uint8_t, kCellHeight> unmarked = pattern;
+    if (unmarked.back() == 0xFF) unmarked.back() = 0;
+    for (int code = ' '; code < 127; ++code)
+        for (const auto& shown : {pattern, unmarked})
+            if (std::equal(shown.begin(), shown.end(), kFont[code])) {
+                cell.character = code;
+                cell.kind = "text";
+                return cell;
+            }
+    return cell;
+}
+
+std::string screenText(const Screen& screen) {
+    std::string text;
+    for (int row = 1; row <= kTextRows; ++row) {
+        std::string line;
+        for (int column = 1; column <= kTextColumns; ++column) {
+            const ShownCell cell = readCell(screen, row, column);
+            line.push_back(
+                std::string_view(cell.kind) == "pixels" ? '#' : static_cast<char>(cell.character));
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line + "\n";
+    }
+    return text;
 }
 
 long pixelsAroundPicture(const WindowImage& image) {
@@ -118,16 +173,13 @@ int main(int argc, char** argv) {
         return fail("the window is smaller than 640x480");
     const std::unique_ptr<Screen> screen = asScreen(image);
     if (command == "text") {
-        std::fputs(ScreenCells::decode(*screen).text().c_str(), stdout);
+        std::fputs(screenText(*screen).c_str(), stdout);
         return 0;
     }
     const int row = std::atoi(argv[3]), column = std::atoi(argv[4]);
     if (row < 1 || row > kTextRows || column < 1 || column > kTextColumns)
         return fail("no such cell");
-    const Cell cell = decodeCell(*screen, row, column);
-    const char* kind = cell.kind == Cell::Kind::Text     ? "text"
-                       : cell.kind == Cell::Kind::Pixels ? "pixels"
-                                                         : "empty";
-    std::printf("%d %d %s\n", cell.character, cell.colour, kind);
+    const ShownCell cell = readCell(*screen, row, column);
+    std::printf("%d %d %s\n", cell.character, cell.colour, cell.kind);
     return 0;
 }
