@@ -35,6 +35,7 @@ std::optional<std::int64_t> toPixel(float v) {
 void setPixel(Screen& s, std::int64_t x, std::int64_t y, std::uint8_t colour) {
     s.rowPixels(static_cast<int>(y))[x] = colour;
     s.rowChanged[static_cast<std::size_t>(y)] = true;
+    s.markDrawing(static_cast<int>(y), static_cast<int>(x), static_cast<int>(x));
 }
 
 // Row y from xa to xb (either order, both included) as one run of bytes.
@@ -47,6 +48,7 @@ void horizontalRun(Screen& s, std::int64_t y, std::int64_t xa, std::int64_t xb,
     std::memset(s.rowPixels(static_cast<int>(y)) + first, colour,
                 static_cast<std::size_t>(last - first + 1));
     s.rowChanged[static_cast<std::size_t>(y)] = true;
+    s.markDrawing(static_cast<int>(y), static_cast<int>(first), static_cast<int>(last));
 }
 
 // Column x from ya to yb (either order, both included).

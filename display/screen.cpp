@@ -33,6 +33,21 @@ void Screen::markRows(int firstY, int lastY) {
     for (int y = firstY; y <= lastY; ++y) rowChanged[static_cast<std::size_t>(y)] = true;
 }
 
+void Screen::markDrawing(int y, int firstX, int lastX) {
+    for (int column = firstX / kCellWidth; column <= lastX / kCellWidth; ++column)
+        cell(y / kCellHeight, column) = Cell{Cell::Kind::Pixels};
+}
+
+std::uint8_t Screen::commonestColour(int row, int column) const {
+    std::array<int, 256> counts{};
+    for (int y = row * kCellHeight; y < (row + 1) * kCellHeight; ++y)
+        for (int x = column * kCellWidth; x < (column + 1) * kCellWidth; ++x)
+            ++counts[rowPixels(y)[x]];
+    counts[background] = 0;
+    const auto commonest = std::max_element(counts.begin(), counts.end());
+    return *commonest == 0 ? background : static_cast<std::uint8_t>(commonest - counts.begin());
+}
+
 namespace {
 
 // The executable's file name without directory and last extension.
@@ -47,6 +62,7 @@ void fillTextRows(Screen& s, int firstRow, int lastRow) {
     std::memset(s.rowPixels(firstRow * kCellHeight), s.background,
                 static_cast<std::size_t>(lastRow - firstRow + 1) * kCellHeight * kScreenWidth);
     s.markRows(firstRow * kCellHeight, (lastRow + 1) * kCellHeight - 1);
+    std::fill_n(&s.cell(firstRow, 0), (lastRow - firstRow + 1) * kTextColumns, Cell{});
 }
 
 // Scrolls the scrolling region up by n text rows and puts the cursor on its last row.
@@ -57,10 +73,34 @@ void scrollUp(Screen& s, int n) {
     } else {
         for (int y = top * kCellHeight; y < (bottom + 1 - n) * kCellHeight; ++y)
             std::memmove(s.rowPixels(y), s.rowPixels(y + n * kCellHeight), kScreenWidth);
+        const Cell* below = &s.cell(top + n, 0);
+        std::copy(below, below + (bottom + 1 - n - top) * kTextColumns, &s.cell(top, 0));
         fillTextRows(s, bottom + 1 - n, bottom);
         s.markRows(top * kCellHeight, (bottom + 1) * kCellHeight - 1);
     }
     s.row = bottom;
+}
+
+// The cell that a character drawn in `colour` leaves: a glyph that shows no pixel
+// leaves the cell empty.
+Cell characterCell(const Screen& s, std::uint8_t code, std::uint8_t colour) {
+    const bool shows =
+        colour != s.background && std::any_of(std::begin(kFont[code]), std::end(kFont[code]),
+                                              [](std::uint8_t bits) { return bits != 0; });
+    return shows ? Cell{Cell::Kind::Text, code, colour} : Cell{};
+}
+
+// The cursor mark in `colour` repaints the bottom pixel row of a cell, and only that row.
+void underline(const Screen& s, Cell& cell, std::uint8_t colour) {
+    if (cell.kind == Cell::Kind::Pixels) return;
+    if (cell.character == ' ') {
+        // Nothing but the mark shows.
+        cell = colour == s.background ? Cell{} : Cell{Cell::Kind::Text, ' ', colour, true};
+    } else if (colour == cell.colour) {
+        cell.underlined = true;
+    } else {
+        cell = Cell{Cell::Kind::Pixels}; // a character with a mark of another colour
+    }
 }
 
 // Paints the cell under the cursor with `code`; the cursor mark paints only the bottom row.
@@ -73,6 +113,11 @@ void drawCharacter(Screen& s, std::uint8_t code, bool cursorMarkOnly) {
         for (int b = 0; b < kCellWidth; ++b) p[b] = (bits >> b) & 1 ? s.foreground : s.background;
     }
     s.markRows(cursorMarkOnly ? y + kCellHeight - 1 : y, y + kCellHeight - 1);
+    Cell& cell = s.cell(s.row, s.column);
+    if (cursorMarkOnly)
+        underline(s, cell, s.foreground);
+    else
+        cell = characterCell(s, code, s.foreground);
 }
 
 void putCharacter(Screen& s, std::uint8_t code, bool cursorMarkOnly) {
@@ -147,6 +192,7 @@ void setScreenMode() {
         std::lock_guard guard(d.lock);
         Screen& s = d.screen;
         s.pixels.fill(0);
+        s.cells.fill(Cell{});
         s.rowChanged.fill(true);
         s.palette = kDefaultPalette;
         s.foreground = 15;

@@ -20,8 +20,20 @@ struct Rgb {
 using Palette = std::array<Rgb, 16>;
 extern const Palette kDefaultPalette;
 
+// What one text cell shows, kept beside its pixels by the operations that paint them:
+// the text output writes the character it draws, the cursor mark sets the underline,
+// and lines, boxes and circles mark the cells they draw in.
+struct Cell {
+    enum class Kind { Empty, Text, Pixels };
+    Kind kind = Kind::Empty;      // Pixels: drawing pixels lie in the cell
+    std::uint8_t character = ' '; // code page 437; ' ' unless the cell holds text
+    std::uint8_t colour = 0;      // of the character and of its underline
+    bool underlined = false;      // the line editor's cursor mark under the character
+};
+
 struct Screen {
     std::array<std::uint8_t, kScreenWidth * kScreenHeight> pixels{};
+    std::array<Cell, kTextColumns * kTextRows> cells{};
     std::array<bool, kScreenHeight> rowChanged{};
     Palette palette = kDefaultPalette;
     std::uint8_t foreground = 15;
@@ -37,6 +49,18 @@ struct Screen {
         return &pixels[static_cast<std::size_t>(y) * kScreenWidth];
     }
     void markRows(int firstY, int lastY);
+
+    Cell& cell(int row, int column) { // 0-based
+        return cells[static_cast<std::size_t>(row * kTextColumns + column)];
+    }
+    const Cell& cell(int row, int column) const {
+        return cells[static_cast<std::size_t>(row * kTextColumns + column)];
+    }
+    // The cells of pixel row y from x = firstX to lastX now hold drawing pixels.
+    void markDrawing(int y, int firstX, int lastX);
+    // The colour most pixels of the cell have, leaving out the background; the
+    // background when all of them have it.
+    std::uint8_t commonestColour(int row, int column) const;
 };
 
 // Key codes: a character is its code page 437 code; a key without one is scan*256+255.

@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "display/cells.h"
 #include "display/conversions.h"
 #include "display/line_editor.h"
 #include "display/screen.h"
@@ -26,8 +25,7 @@ bool menuWaits() {
     const Screen& s = display().screen;
     if (s.row != 27 || s.column != 2 || s.pendingScroll) return false;
     for (std::size_t i = 0; i < kMenuPrompt.size(); ++i)
-        if (decodeCell(s, 27, static_cast<int>(i) + 1).character !=
-            static_cast<std::uint8_t>(kMenuPrompt[i]))
+        if (s.cell(26, static_cast<int>(i)).character != static_cast<std::uint8_t>(kMenuPrompt[i]))
             return false;
     return true;
 }

@@ -163,17 +163,16 @@ TEST(TextOutput, TheByte255DrawsOnlyAnUnderline) {
     freshScreen();
     locate(6, 6);
     printText("A", false);
-    setColor(10);
-    locate(6, 6);
-    printText("\xff", false);
-    const Cell cell = cells().cellAt(6, 6);
-    EXPECT_EQ(cell.kind, Cell::Kind::Pixels); // an A in 15 with a line in 10
-    for (int x = 40; x < 48; ++x) EXPECT_EQ(screen().rowPixels(16 * 5 + 15)[x], 10);
-    setColor(15);
     locate(6, 6);
     printText("\xff", false);
     EXPECT_EQ(cells().cellAt(6, 6).character, 'A');
     EXPECT_TRUE(cells().cellAt(6, 6).underlined);
+    setColor(10);
+    locate(6, 6);
+    printText("\xff", false);
+    EXPECT_EQ(cells().cellAt(6, 6).kind, Cell::Kind::Pixels); // an A in 15 with a line in 10
+    for (int x = 40; x < 48; ++x)
+        EXPECT_EQ(screen().rowPixels(16 * 5 + 15)[x], 10);
 }
 
 TEST(TextOutput, OnlyTheRowsDrawnAreMarked) {

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstring>
 
-#include "display/cells.h"
 #include "display/cp437.h"
 
 namespace {
@@ -21,6 +20,21 @@ constexpr int kBlock = 4;
 constexpr std::array<int, 16> kAnsiForeground = {30, 34, 32, 36, 31, 35, 33, 37,
                                                  90, 94, 92, 96, 91, 95, 93, 97};
 
+// Braille dots for the blocks that hold a pixel of another colour than the background,
+// in the colour most of those pixels have; a blank when there is none.
+TerminalCell drawingCell(const Screen& screen, int row, int column) {
+    unsigned dots = 0;
+    for (int y = 0; y < kCellHeight; ++y) {
+        const std::uint8_t* pixels = screen.rowPixels(row * kCellHeight + y) + column * kCellWidth;
+        for (int x = 0; x < kCellWidth; ++x)
+            if (pixels[x] != screen.background)
+                dots |= kBrailleDots[static_cast<std::size_t>(y / kBlock)]
+                                    [static_cast<std::size_t>(x / kBlock)];
+    }
+    if (dots == 0) return {};
+    return {U'\u2800' + dots, screen.commonestColour(row, column), false};
+}
+
 } // namespace
 
 bool TerminalCell::looksLike(const TerminalCell& other) const {
@@ -29,40 +43,17 @@ bool TerminalCell::looksLike(const TerminalCell& other) const {
     return *this == other;
 }
 
-char32_t brailleOfCell(const Screen& screen, int row, int column) {
-    const int x0 = (column - 1) * kCellWidth;
-    const int y0 = (row - 1) * kCellHeight;
-    unsigned dots = 0;
-    for (int y = 0; y < kCellHeight; ++y) {
-        const std::uint8_t* pixels = screen.rowPixels(y0 + y) + x0;
-        for (int x = 0; x < kCellWidth; ++x)
-            if (pixels[x] != screen.background)
-                dots |= kBrailleDots[static_cast<std::size_t>(y / kBlock)]
-                                    [static_cast<std::size_t>(x / kBlock)];
-    }
-    return U'\u2800' + dots;
-}
-
 TerminalCell terminalCell(const Screen& screen, int row, int column) {
-    const Cell cell = decodeCell(screen, row, column);
-    TerminalCell shown;
+    const Cell& cell = screen.cell(row - 1, column - 1);
     switch (cell.kind) {
     case Cell::Kind::Empty:
         break;
-    case Cell::Kind::Text: {
-        const char32_t ch = cp437ToUnicode(cell.character);
-        // Glyph 0 is blank; nothing else of the font maps to a control character.
-        shown.character = ch < 0x20 || (ch >= 0x7F && ch < 0xA0) ? U' ' : ch;
-        shown.colour = cell.colour;
-        shown.underlined = cell.underlined;
-        break;
-    }
+    case Cell::Kind::Text:
+        return {cp437ToUnicode(cell.character), cell.colour, cell.underlined};
     case Cell::Kind::Pixels:
-        shown.character = brailleOfCell(screen, row, column);
-        shown.colour = cell.colour;
-        break;
+        return drawingCell(screen, row - 1, column - 1);
     }
-    return shown;
+    return {};
 }
 
 void appendUtf8(std::string& out, char32_t ch) {

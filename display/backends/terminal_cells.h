@@ -1,5 +1,5 @@
-// What the terminal shows for one text cell of the screen: the glyph's character, a
-// braille character for drawing pixels, or a blank; and the escape sequences for colours.
+// What the terminal shows for one text cell of the screen: its character, a braille
+// character for drawing pixels, or a blank; and the escape sequences for colours.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -16,14 +16,11 @@ struct TerminalCell {
     bool looksLike(const TerminalCell& other) const;
 };
 
-// The cell at row 1..30, column 1..80: a glyph shows as its character in its colour, with
-// the line editor's cursor mark as an underline; drawing pixels show as a braille
-// character whose dots stand for the 4x4 pixel blocks that hold any coloured pixel, in
-// the commonest colour; an empty cell is a blank.
+// The cell at row 1..30, column 1..80: a character shows as itself in its colour, with
+// the line editor's cursor mark as an underline; a cell with drawing pixels shows as a
+// braille character whose dots stand for the 4x4 pixel blocks that hold any coloured
+// pixel, in the commonest colour; an empty cell is a blank.
 TerminalCell terminalCell(const Screen& screen, int row, int column);
-
-// The braille character for the drawing pixels of one cell.
-char32_t brailleOfCell(const Screen& screen, int row, int column);
 
 // Appends the UTF-8 encoding of `ch`.
 void appendUtf8(std::string& out, char32_t ch);

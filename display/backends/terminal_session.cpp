@@ -105,8 +105,8 @@ void Session::refreshLoop() {
     }
 }
 
-// Copies the text rows with changed pixel rows out of the screen (under the screen lock)
-// and decodes them into the wanted cells.
+// Copies the text rows with changed pixel rows out of the screen, cells and pixels (under
+// the screen lock), and turns them into the wanted cells.
 void Session::takeChangedRows() {
     std::array<bool, kTextRows> changed{};
     {
@@ -123,6 +123,7 @@ void Session::takeChangedRows() {
             if (!changed[static_cast<std::size_t>(row)]) continue;
             std::memcpy(copy_->rowPixels(y0), screen.rowPixels(y0),
                         static_cast<std::size_t>(kCellHeight) * kScreenWidth);
+            std::copy_n(&screen.cell(row, 0), kTextColumns, &copy_->cell(row, 0));
         }
         std::fill(d.screen.rowChanged.begin(), d.screen.rowChanged.end(), false);
     }
