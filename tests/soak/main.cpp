@@ -1,5 +1,7 @@
 // `make soak`: the long soak run and the screen changes, with their figures.
 // Usage: tablox_soak [keys [screens]]; 100000 keys and 10000 screens when not given.
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -37,6 +39,10 @@ int main(int argc, char** argv) {
     });
     if (opened != warmUp + screens) {
         std::printf("FAILED: only %ld screens opened\n", opened);
+        fine = false;
+    }
+    if (testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed()) {
+        std::printf("FAILED: the cells and the pixels of a last screen disagree\n");
         fine = false;
     }
     return fine ? 0 : 1;
