@@ -7,34 +7,6 @@
 #include "display/font.h"
 #include "display/window_service.h"
 
-ScreenCells ScreenCells::decode(const Screen& screen) {
-    ScreenCells read;
-    read.cells_ = screen.cells;
-    for (int row = 0; row < kTextRows; ++row)
-        for (int column = 0; column < kTextColumns; ++column)
-            if (screen.cell(row, column).kind == Cell::Kind::Pixels)
-                read.cells_[static_cast<std::size_t>(row * kTextColumns + column)].colour =
-                    screen.commonestColour(row, column);
-    return read;
-}
-
-std::string ScreenCells::rowText(int row) const {
-    std::string text;
-    for (int column = 1; column <= kTextColumns; ++column) {
-        const Cell& cell = cellAt(row, column);
-        text.push_back(cell.kind == Cell::Kind::Pixels ? '#' : static_cast<char>(cell.character));
-    }
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
-std::string ScreenCells::text() const {
-    std::string all;
-    for (int row = 1; row <= kTextRows; ++row)
-        all += rowText(row) + "\n";
-    return all;
-}
-
 std::vector<int> keys(std::string_view typed) {
     std::vector<int> codes;
     for (char c : typed)
@@ -50,24 +22,19 @@ std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b) {
 namespace {
 
 void expectCellsMatchPixels(const Screen& s) {
-    for (int row = 0; row < kTextRows; ++row) {
-        for (int column = 0; column < kTextColumns; ++column) {
-            const Cell& cell = s.cell(row, column);
+    for (int y = 0; y < kScreenHeight; ++y)
+        for (int x = 0; x < kScreenWidth; ++x) {
+            const Cell& cell = s.cell(y / kCellHeight, x / kCellWidth);
             if (cell.kind == Cell::Kind::Pixels) continue;
-            for (int y = 0; y < kCellHeight; ++y) {
-                const bool mark = cell.underlined && y == kCellHeight - 1;
-                const int bits = mark ? 0xFF : kFont[cell.character][y];
-                for (int x = 0; x < kCellWidth; ++x) {
-                    const int pixel = s.rowPixels(row * kCellHeight + y)[column * kCellWidth + x];
-                    if (pixel == ((bits >> x) & 1 ? cell.colour : s.background)) continue;
-                    ADD_FAILURE() << "row " << row + 1 << ", column " << column + 1
-                                  << ": the pixels are not character " << int{cell.character}
-                                  << " in colour " << int{cell.colour};
-                    return;
-                }
-            }
+            const bool mark = cell.underlined && y % kCellHeight == kCellHeight - 1;
+            const bool lit =
+                mark || ((kFont[cell.character][y % kCellHeight] >> (x % kCellWidth)) & 1);
+            if (s.rowPixels(y)[x] == (lit ? cell.colour : s.background)) continue;
+            ADD_FAILURE() << "row " << y / kCellHeight + 1 << ", column " << x / kCellWidth + 1
+                          << ": the pixels are not character " << int{cell.character}
+                          << " in colour " << int{cell.colour};
+            return;
         }
-    }
 }
 
 void resetDisplay() {

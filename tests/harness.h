@@ -4,30 +4,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "display/backends/memory_backend.h"
+#include "display/cells.h"
 #include "display/screen.h"
-
-// The screen's 80x30 cells, to read as text.
-class ScreenCells {
-  public:
-    // A cell with drawing takes the colour most of its pixels have.
-    static ScreenCells decode(const Screen& screen);
-    // row 1..30, column 1..80
-    const Cell& cellAt(int row, int column) const {
-        return cells_[static_cast<std::size_t>((row - 1) * kTextColumns + column - 1)];
-    }
-    // The characters of one row without trailing blanks; cells with drawing show as '#'.
-    std::string rowText(int row) const;
-    // All 30 rows, each ended by a line feed.
-    std::string text() const;
-
-  private:
-    std::array<Cell, kTextColumns * kTextRows> cells_{};
-};
 
 struct ProgramRun {
     std::optional<int> exitStatus;  // set when the program ended itself

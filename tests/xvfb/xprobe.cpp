@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "display/font.h"
 #include "display/screen.h"
@@ -66,12 +65,11 @@ std::unique_ptr<Screen> asScreen(const WindowImage& image) {
 }
 
 // What a cell of the window shows: the printable ASCII character whose glyph its pixels
-// are, in their one colour, perhaps with the cursor mark under it; drawing pixels; or
-// nothing.
+// are in their one colour (a cursor mark under it left out), drawing pixels, or nothing.
 struct ShownCell {
     int character = ' ';
     int colour = 0;
-    const char* kind = "empty";
+    std::string kind = "empty";
 };
 
 ShownCell readCell(const Screen& screen, int row, int column) {
@@ -89,32 +87,13 @@ ShownCell readCell(const Screen& screen, int row, int column) {
         }
     if (cell.colour == 0) return cell;
     cell.kind = "pixels";
-    if (!oneColour) return cell;
-    std::array<std::uint8_t, kCellHeight> unmarked = pattern;
-    if (unmarked.back() == 0xFF) unmarked.back() = 0;
-    for (int code = ' '; code < 127; ++code)
-        for (const auto& shown : {pattern, unmarked})
-            if (std::equal(shown.begin(), shown.end(), kFont[code])) {
-                cell.character = code;
-                cell.kind = "text";
-                return cell;
-            }
-    return cell;
-}
-
-std::string screenText(const Screen& screen) {
-    std::string text;
-    for (int row = 1; row <= kTextRows; ++row) {
-        std::string line;
-        for (int column = 1; column <= kTextColumns; ++column) {
-            const ShownCell cell = readCell(screen, row, column);
-            line.push_back(
-                std::string_view(cell.kind) == "pixels" ? '#' : static_cast<char>(cell.character));
+    if (pattern.back() == 0xFF) pattern.back() = 0; // no ASCII glyph fills its bottom row
+    for (int code = ' '; code < 127 && oneColour; ++code)
+        if (std::equal(pattern.begin(), pattern.end(), kFont[code])) {
+            cell = {code, cell.colour, "text"};
+            break;
         }
-        line.erase(line.find_last_not_of(' ') + 1);
-        text += line + "\n";
-    }
-    return text;
+    return cell;
 }
 
 long pixelsAroundPicture(const WindowImage& image) {
@@ -173,13 +152,20 @@ int main(int argc, char** argv) {
         return fail("the window is smaller than 640x480");
     const std::unique_ptr<Screen> screen = asScreen(image);
     if (command == "text") {
-        std::fputs(screenText(*screen).c_str(), stdout);
+        for (int row = 1; row <= kTextRows; ++row) {
+            std::string line;
+            for (int column = 1; column <= kTextColumns; ++column) {
+                const ShownCell cell = readCell(*screen, row, column);
+                line.push_back(cell.kind == "pixels" ? '#' : static_cast<char>(cell.character));
+            }
+            std::printf("%s\n", line.erase(line.find_last_not_of(' ') + 1).c_str());
+        }
         return 0;
     }
     const int row = std::atoi(argv[3]), column = std::atoi(argv[4]);
     if (row < 1 || row > kTextRows || column < 1 || column > kTextColumns)
         return fail("no such cell");
     const ShownCell cell = readCell(*screen, row, column);
-    std::printf("%d %d %s\n", cell.character, cell.colour, cell.kind);
+    std::printf("%d %d %s\n", cell.character, cell.colour, cell.kind.c_str());
     return 0;
 }
