@@ -33,11 +33,6 @@ void Screen::markRows(int firstY, int lastY) {
     for (int y = firstY; y <= lastY; ++y) rowChanged[static_cast<std::size_t>(y)] = true;
 }
 
-void Screen::markDrawing(int y, int firstX, int lastX) {
-    for (int column = firstX / kCellWidth; column <= lastX / kCellWidth; ++column)
-        cell(y / kCellHeight, column) = Cell{Cell::Kind::Pixels};
-}
-
 std::uint8_t Screen::commonestColour(int row, int column) const {
     std::array<int, 256> counts{};
     for (int y = row * kCellHeight; y < (row + 1) * kCellHeight; ++y)

@@ -24,7 +24,7 @@ extern const Palette kDefaultPalette;
 // the text output writes the character it draws, the cursor mark sets the underline,
 // and lines, boxes and circles mark the cells they draw in.
 struct Cell {
-    enum class Kind { Empty, Text, Pixels };
+    enum class Kind : std::uint8_t { Empty, Text, Pixels };
     Kind kind = Kind::Empty;      // Pixels: drawing pixels lie in the cell
     std::uint8_t character = ' '; // code page 437; ' ' unless the cell holds text
     std::uint8_t colour = 0;      // of the character and of its underline
@@ -57,7 +57,12 @@ struct Screen {
         return cells[static_cast<std::size_t>(row * kTextColumns + column)];
     }
     // The cells of pixel row y from x = firstX to lastX now hold drawing pixels.
-    void markDrawing(int y, int firstX, int lastX);
+    void markDrawing(int y, int firstX, int lastX) {
+        Cell* row = &cells[static_cast<unsigned>(y) / kCellHeight * kTextColumns];
+        for (unsigned column = static_cast<unsigned>(firstX) / kCellWidth;
+             column <= static_cast<unsigned>(lastX) / kCellWidth; ++column)
+            row[column] = Cell{Cell::Kind::Pixels};
+    }
     // The colour most pixels of the cell have, leaving out the background; the
     // background when all of them have it.
     std::uint8_t commonestColour(int row, int column) const;
