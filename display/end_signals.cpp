@@ -2,6 +2,7 @@
 
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 
@@ -19,9 +20,14 @@ namespace {
 
 constexpr std::array<int, 3> kEndSignals = {SIGINT, SIGTERM, SIGHUP};
 
-// What the handler touches: a lock-free atomic only.
+// What the handler touches: a lock-free atomic and the wake-up's write().
 std::atomic<int> noted{0};
 static_assert(std::atomic<int>::is_always_lock_free);
+
+const Wakeup& wakeup() {
+    static const Wakeup w;
+    return w;
+}
 
 struct Previous {
     struct sigaction action {};
@@ -38,7 +44,12 @@ void setDefault(int signal) {
 
 extern "C" void noteEndSignal(int signal) {
     int none = 0;
-    if (noted.compare_exchange_strong(none, signal)) return;
+    if (noted.compare_exchange_strong(none, signal)) {
+        const int savedErrno = errno;
+        wakeup().raise();
+        errno = savedErrno;
+        return;
+    }
     // Already on the way out and signalled again: end now. Both calls are
     // async-signal-safe; the signal is delivered once this handler returns.
     setDefault(signal);
@@ -48,6 +59,7 @@ extern "C" void noteEndSignal(int signal) {
 } // namespace
 
 void watchEndSignals() {
+    wakeup(); // made now, not first inside the handler
     for (std::size_t i = 0; i < kEndSignals.size(); ++i) {
         Previous& p = previous[i];
         if (p.installed || sigaction(kEndSignals[i], nullptr, &p.action) != 0) continue;
@@ -67,10 +79,15 @@ void unwatchEndSignals() {
         p.installed = false;
     }
     noted.store(0);
+    wakeup().drain();
 }
 
 int endSignalNoted() {
     return noted.load();
+}
+
+const Wakeup& endSignalWakeup() {
+    return wakeup();
 }
 
 void endBySignal(int signal) {

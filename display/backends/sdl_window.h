@@ -28,7 +28,9 @@ class SdlWindow {
     void present();
     // The window needs painting again from its picture.
     void exposed() { showAll_ = true; }
-    // Switches between the window and full screen; on failure the previous state stays.
+    // Switches between the window and full screen. Where the switch fails, or full
+    // screen does not take effect (nothing on the desktop carries it out), the window
+    // stays as it was.
     void toggleFullScreen();
     void enterFullScreen();
     // Waits until the window system has sent every event it had for this window (SDL's
@@ -37,7 +39,9 @@ class SdlWindow {
 
   private:
     explicit SdlWindow(SDL_Window* window);
-    void showScaled(SDL_Surface* surface);
+    void setFullScreen(bool on);
+    bool growsBeyondPicture();
+    void showScaled(SDL_Surface* surface, int width, int height);
 
     SDL_Window* window_;
     Uint32 id_;

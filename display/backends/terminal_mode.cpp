@@ -74,11 +74,22 @@ extern "C" void onEndSignal(int signal) {
     errno = savedErrno;
 }
 
+const Wakeup& signalWakeup() {
+    static const Wakeup w;
+    return w;
+}
+
 extern "C" void onResize(int) {
+    const int savedErrno = errno;
     ownership.resized.store(true);
+    signalWakeup().raise();
+    errno = savedErrno;
 }
 extern "C" void onContinue(int) {
+    const int savedErrno = errno;
     ownership.continued.store(true);
+    signalWakeup().raise();
+    errno = savedErrno;
 }
 
 void install(int signal, void (*handler)(int)) {
@@ -135,6 +146,7 @@ bool takeOverTerminal(int inputFd, int outputFd, std::string& why) {
     ownership.closing.store(false);
     ownership.resized.store(false);
     ownership.continued.store(false);
+    signalWakeup(); // made before a handler can need it
     for (int signal : kEndSignals)
         install(signal, onEndSignal);
     install(SIGWINCH, onResize);
@@ -172,6 +184,10 @@ bool writeToTerminal(std::string_view bytes) {
     const bool written = writeAll(ownership.outputFd, bytes.data(), bytes.size());
     ownership.writing.store(false);
     return written;
+}
+
+const Wakeup& terminalSignalWakeup() {
+    return signalWakeup();
 }
 
 bool terminalResized() {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "display/wakeup.h"
+
 // Remembers the settings of the terminal on `inputFd`, switches it to raw input without
 // echo (Ctrl+C and Ctrl+\ still end the process; Ctrl+Z is a key), enters the alternate
 // screen on `outputFd` and hides the cursor. False with `why` when that fails.
@@ -17,6 +19,8 @@ void giveBackTerminal();
 // written) while the terminal is being given back or when writing fails.
 bool writeToTerminal(std::string_view bytes);
 
+// Raised by the handlers of a change of size and of a continue after a stop.
+const Wakeup& terminalSignalWakeup();
 // True once after each change of the terminal's size.
 bool terminalResized();
 // True once after the process was continued after a stop; the caller then calls
