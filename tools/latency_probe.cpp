@@ -97,12 +97,20 @@ class AreaReader {
         shm_.shmid = shmget(IPC_PRIVATE, size(image_), IPC_CREAT | 0600);
         shm_.shmaddr = image_->data = static_cast<char*>(shmat(shm_.shmid, nullptr, 0));
         shm_.readOnly = False;
+        if (shm_.shmaddr == reinterpret_cast<char*>(-1)) fail("cannot get shared memory");
         const int errors = xErrors;
-        const bool attached = shm_.shmaddr != reinterpret_cast<char*>(-1) &&
-                              XShmAttach(display, &shm_) && XSync(display, False) >= 0 &&
-                              xErrors == errors;
+        XShmAttach(display, &shm_);
+        XSync(display, False);
         shmctl(shm_.shmid, IPC_RMID, nullptr); // freed once both sides let go
-        if (!attached) fail("cannot share memory with the X server");
+        if (xErrors != errors) fail("cannot share memory with the X server");
+    }
+    ~AreaReader() {
+        if (!image_) return;
+        XShmDetach(display_, &shm_);
+        XSync(display_, False);
+        shmdt(shm_.shmaddr);
+        image_->data = nullptr; // not Xlib's to free
+        XDestroyImage(image_);
     }
     AreaReader(const AreaReader&) = delete;
     AreaReader& operator=(const AreaReader&) = delete;
@@ -135,6 +143,8 @@ class AreaReader {
     XShmSegmentInfo shm_{};
 };
 
+// Whether every pixel has the colour of the first (4 bytes a pixel, as on a server of
+// depth 24).
 bool singleColour(const std::vector<char>& pixels) {
     for (std::size_t i = 4; i < pixels.size(); i += 4)
         if (std::memcmp(&pixels[i], &pixels[0], 3) != 0) return false;
