@@ -48,7 +48,9 @@ note() { echo "$2" >>"$workdir/$1"; }
 # idle PID: "WAKE-UPS_PER_SECOND PROCESSOR_PERCENT" of all the process's threads over
 # idle_seconds. In schedstat the first field is the time on a processor in ns, the third
 # the number of time slices the thread has run.
-schedstat_sum() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1; n += $3} END {print ns, n}'; }
+schedstat_sum() {
+  cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1; n += $3} END {print ns, n}'
+}
 idle() {
   local ns1 n1 t1 ns2 n2 t2
   read -r ns1 n1 < <(schedstat_sum "$1")
