@@ -3,21 +3,23 @@
 
 namespace {
 
-constexpr int extended(int scan) {
-    return scan * 256 + 255;
-}
-
-// Scan codes of the editing keys and arrows: plain (Shift gives the same), with Ctrl.
-struct EditingScans {
+// The codes of the editing keys and arrows: plain (Shift gives the same), with Ctrl.
+struct EditingCodes {
     Key key;
     int plain;
     int withCtrl;
 };
-constexpr EditingScans kEditing[] = {
-    {Key::Home, 0x47, 0x77},   {Key::Up, 0x48, 0x8D},       {Key::PageUp, 0x49, 0x84},
-    {Key::Left, 0x4B, 0x73},   {Key::Right, 0x4D, 0x74},    {Key::End, 0x4F, 0x75},
-    {Key::Down, 0x50, 0x91},   {Key::PageDown, 0x51, 0x76}, {Key::Insert, 0x52, 0x92},
-    {Key::Delete, 0x53, 0x93},
+constexpr EditingCodes kEditing[] = {
+    {Key::Home, kKeyHome, extendedKeyCode(0x77)},
+    {Key::Up, kKeyUp, extendedKeyCode(0x8D)},
+    {Key::PageUp, kKeyPageUp, extendedKeyCode(0x84)},
+    {Key::Left, kKeyLeft, extendedKeyCode(0x73)},
+    {Key::Right, kKeyRight, extendedKeyCode(0x74)},
+    {Key::End, kKeyEnd, extendedKeyCode(0x75)},
+    {Key::Down, kKeyDown, extendedKeyCode(0x91)},
+    {Key::PageDown, kKeyPageDown, extendedKeyCode(0x76)},
+    {Key::Insert, kKeyInsert, extendedKeyCode(0x92)},
+    {Key::Delete, kKeyDelete, extendedKeyCode(0x93)},
 };
 
 // With Num Lock off the keypad keys are the editing keys; 5 is none of them.
@@ -74,22 +76,22 @@ KeyCodes keyCodes(const KeyPress& press) {
     }
     if (p.key >= Key::F1 && p.key <= Key::F12) {
         const int scan = functionKeyScan(p);
-        return scan == 0 ? KeyCodes{} : one(extended(scan));
+        return scan == 0 ? KeyCodes{} : one(extendedKeyCode(scan));
     }
-    for (const EditingScans& e : kEditing)
-        if (e.key == p.key) return one(extended(p.ctrl ? e.withCtrl : e.plain));
+    for (const EditingCodes& e : kEditing)
+        if (e.key == p.key) return one(p.ctrl ? e.withCtrl : e.plain);
     switch (p.key) {
     case Key::Enter:
     case Key::KeypadEnter:
-        return one(p.ctrl ? 10 : 13);
+        return one(p.ctrl ? kKeyLineFeed : kKeyEnter);
     case Key::Backspace:
-        return one(p.ctrl ? 127 : 8);
+        return one(p.ctrl ? 127 : kKeyBackspace);
     case Key::Tab:
         if (p.ctrl) return {};
-        if (p.shift) return KeyCodes{{extended(0x0F), 9}, 2};
-        return one(9);
+        if (p.shift) return KeyCodes{{extendedKeyCode(0x0F), kKeyTab}, 2};
+        return one(kKeyTab);
     case Key::Escape:
-        return one(27);
+        return one(kKeyEscape);
     default:
         return {};
     }
