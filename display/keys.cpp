@@ -3,23 +3,19 @@
 
 namespace {
 
-// The codes of the editing keys and arrows: plain (Shift gives the same), with Ctrl.
-struct EditingCodes {
+// The editing keys and arrows: their code (Shift gives the same) and the scan code that
+// they give with Ctrl.
+struct EditingKey {
     Key key;
-    int plain;
-    int withCtrl;
+    int code;
+    int ctrlScan;
 };
-constexpr EditingCodes kEditing[] = {
-    {Key::Home, kKeyHome, extendedKeyCode(0x77)},
-    {Key::Up, kKeyUp, extendedKeyCode(0x8D)},
-    {Key::PageUp, kKeyPageUp, extendedKeyCode(0x84)},
-    {Key::Left, kKeyLeft, extendedKeyCode(0x73)},
-    {Key::Right, kKeyRight, extendedKeyCode(0x74)},
-    {Key::End, kKeyEnd, extendedKeyCode(0x75)},
-    {Key::Down, kKeyDown, extendedKeyCode(0x91)},
-    {Key::PageDown, kKeyPageDown, extendedKeyCode(0x76)},
-    {Key::Insert, kKeyInsert, extendedKeyCode(0x92)},
-    {Key::Delete, kKeyDelete, extendedKeyCode(0x93)},
+constexpr EditingKey kEditing[] = {
+    {Key::Home, kKeyHome, 0x77},     {Key::Up, kKeyUp, 0x8D},
+    {Key::PageUp, kKeyPageUp, 0x84}, {Key::Left, kKeyLeft, 0x73},
+    {Key::Right, kKeyRight, 0x74},   {Key::End, kKeyEnd, 0x75},
+    {Key::Down, kKeyDown, 0x91},     {Key::PageDown, kKeyPageDown, 0x76},
+    {Key::Insert, kKeyInsert, 0x92}, {Key::Delete, kKeyDelete, 0x93},
 };
 
 // With Num Lock off the keypad keys are the editing keys; 5 is none of them.
@@ -78,8 +74,8 @@ KeyCodes keyCodes(const KeyPress& press) {
         const int scan = functionKeyScan(p);
         return scan == 0 ? KeyCodes{} : one(extendedKeyCode(scan));
     }
-    for (const EditingCodes& e : kEditing)
-        if (e.key == p.key) return one(p.ctrl ? e.withCtrl : e.plain);
+    for (const EditingKey& e : kEditing)
+        if (e.key == p.key) return one(p.ctrl ? extendedKeyCode(e.ctrlScan) : e.code);
     switch (p.key) {
     case Key::Enter:
     case Key::KeypadEnter:
