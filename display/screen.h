@@ -42,9 +42,6 @@ struct Screen {
     bool anyRowChanged() const;
 };
 
-// Key codes: a character is its code page 437 code; a key without one is scan*256+255.
-constexpr int kKeyCloseBox = 0x6BFF;
-
 // A ring of 16 key codes; when full, writing drops the oldest (15 can wait).
 class KeyBuffer {
   public:
