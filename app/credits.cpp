@@ -1,6 +1,7 @@
 // The credits screen: both name lines flicker through colours 0 to 12.
 #include <string>
 
+#include "app/furniture.h"
 #include "app/shell.h"
 #include "display/display.h"
 

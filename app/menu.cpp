@@ -2,11 +2,10 @@
 #include <cfenv>
 #include <clocale>
 
+#include "app/banner.h"
 #include "app/shell.h"
+#include "app/working_values.h"
 #include "display/display.h"
-
-std::uint8_t choice = 0;
-float scratch = 0;
 
 namespace {
 

@@ -2,7 +2,6 @@
 #include <cmath>
 
 #include "app/furniture.h"
-#include "app/shell.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 

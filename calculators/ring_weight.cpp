@@ -1,6 +1,6 @@
 // Menu item 7: the mass of a ring cut from plate.
 #include "app/furniture.h"
-#include "app/shell.h"
+#include "app/working_values.h"
 #include "calculators/calculators.h"
 #include "calculators/ring_sketch.h"
 #include "display/display.h"

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "app/furniture.h"
-#include "app/shell.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
+#include "app/furniture.h"
+#include "app/working_values.h"
 #include "display/display.h"
 #include "display/line_editor.h"
 #include "tests/harness.h"

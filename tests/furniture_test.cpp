@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/furniture.h"
-#include "app/shell.h"
+#include "app/working_values.h"
 #include "display/display.h"
 #include "tests/harness.h"
 #include "tests/screen_checks.h"
