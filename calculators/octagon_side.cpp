@@ -48,7 +48,7 @@ void runOctagonSide() {
     drawLine(350, 290, 410, 350); // lower left corner
     askValue(6, "Hmotnost cinky v Kg    ", plateMass, true);
     askValue(7, "Tlouska materialu v mm ", thickness, true);
-    OctagonSide octagon = octagonSide(plateMass, thickness);
+    const OctagonSide octagon = octagonSide(plateMass, thickness);
     // The side first: a text longer than ten characters runs on into the leg's cell.
     echoValue(12, 5, 52, "", octagon.sideLength);
     echoValue(12, 5, 62, "", octagon.cornerLeg);
@@ -56,7 +56,5 @@ void runOctagonSide() {
     locate(25, 50);
     printNumber(octagon.totalWidth, false);
     printText(" mm", true);
-    plateMass = thickness = 0;
-    octagon = {};
     pauseForEnter();
 }

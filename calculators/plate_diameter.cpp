@@ -32,7 +32,7 @@ void runPlateDiameter() {
     askValue(8, "Vnitrni prumer v mm ", innerDiameter, true);
     echoValue(11, 13, 55, "", innerDiameter);
     askValue(9, "Tlouska materialu v mm ", thickness, true);
-    PlateDiameter plate = plateDiameter(plateMass, innerDiameter, thickness);
+    const PlateDiameter plate = plateDiameter(plateMass, innerDiameter, thickness);
     setColor(12);
     locate(24, 39);
     printText("Vnejsi prumer kola bude ", false);
@@ -43,6 +43,4 @@ void runPlateDiameter() {
     printNumber(plate.outerDiameter, false);
     printText(" mm ", true);
     pauseForEnter();
-    plateMass = innerDiameter = thickness = 0;
-    plate = {};
 }

@@ -1,6 +1,5 @@
 // Menu item 7: the mass of a ring cut from plate.
 #include "app/furniture.h"
-#include "app/working_values.h"
 #include "calculators/calculators.h"
 #include "calculators/ring_sketch.h"
 #include "display/display.h"
@@ -45,19 +44,11 @@ void runRingWeight() {
     askValue(8, "Vnitrni prumer v mm ", innerDiameter, true);
     echoValue(11, 13, 55, "", innerDiameter);
     askValue(9, "Tloustka v mm ", thickness, true);
-    RingWeight ring = ringWeight(outerDiameter, innerDiameter, thickness);
+    const RingWeight ring = ringWeight(outerDiameter, innerDiameter, thickness);
     setColor(12);
     locate(24, 39);
     printText("Celkova hmotnost KOLA", false);
     printNumber(ring.ringMass, false);
     printText(" Kg", true);
-
-    // This screen's pause clears the working values after its text and before its input.
-    setColor(11);
-    locate(28, 2);
-    printText("pokracuj klavesou ENTER", true);
-    outerDiameter = innerDiameter = thickness = 0;
-    ring = {};
-    inputLine("", false, false);
-    readSingle(scratch);
+    pauseForEnter();
 }
