@@ -121,22 +121,11 @@ void runStripPlan() {
         float A = 0, B = 0, count = 0, A1 = 0, B1 = 0, thickness = 0;
         drawWideBanner(titleLine("TABLOX version 1.8", Credit::Long));
         drawPieceOutline();
-        setColor(9);
-        locate(13, 43);
-        printText("A", true);
-        setColor(9);
-        locate(15, 52);
-        printText("B", true);
-        setColor(9);
-        locate(17, 39);
-        printText("Pocet kusu ", false);
-        printNumber(count, true);
-        setColor(9);
-        locate(6, 50);
-        printText("A1", true);
-        setColor(9);
-        locate(11, 70);
-        printText("B1", true);
+        labelAt(13, 43, "A");
+        labelAt(15, 52, "B");
+        echoValue(9, 17, 39, "Pocet kusu ", count); // 0 until it is typed
+        labelAt(6, 50, "A1");
+        labelAt(11, 70, "B1");
         askValue(6, "Delka tvaru A v mm", A);
         echoValue(9, 13, 43, "", A);
         askValue(9, "Sirka tvaru B v mm", B);
