@@ -2,6 +2,7 @@
 // sheet, keep clear of each other at the line of each short side.
 #include "app/furniture.h"
 #include "calculators/calculators.h"
+#include "calculators/mirrored_pieces.h"
 #include "display/display.h"
 
 namespace {
@@ -58,15 +59,7 @@ Inputs askInputs() {
     Inputs in;
     drawBanner(titleLine("TABLOX version 1.7", Credit::Long));
     drawSheetOutline();
-    setColor(12);
-    drawLine(302, 102, 302, 215); // the upper (second) piece
-    drawLine(302, 102, 500, 102);
-    drawLine(302, 215, 500, 150);
-    drawLine(500, 150, 500, 102);
-    drawLine(548, 248, 548, 160); // the lower (first) piece
-    drawLine(548, 160, 350, 200);
-    drawLine(548, 248, 350, 248);
-    drawLine(350, 248, 350, 200);
+    drawMirroredPieces(215, 150, 160); // the upper piece is the second, the lower the first
     labelAt(6, 51, "A");
     labelAt(11, 71, "B");
     labelAt(16, 56, "A1");
@@ -94,15 +87,7 @@ void showOutcome(const Inputs& in, const MirroredPairFit& fit) {
     const float upperEnd = fit.b1Intrudes ? 225 : 200;
     const float lowerEnd = fit.b2Intrudes ? 130 : 160;
     drawWideBanner(titleLine("TABLOX version 1.7", Credit::Short));
-    setColor(12);
-    drawLine(302, 102, 302, upperEnd);
-    drawLine(302, 102, 500, 102);
-    drawLine(302, upperEnd, 500, 160);
-    drawLine(500, 160, 500, 102);
-    drawLine(548, 248, 548, lowerEnd);
-    drawLine(548, lowerEnd, 350, 200);
-    drawLine(548, 248, 350, 248);
-    drawLine(350, 248, 350, 200);
+    drawMirroredPieces(upperEnd, 160, lowerEnd);
 
     setColor(9);
     showAt(kSheetLengthCell, in.sheetLength);
