@@ -11,9 +11,7 @@ PlateDiameter plateDiameter(float plateMass, float innerDiameter, float thicknes
     plate.thicknessDm = static_cast<float>(thickness * 0.01);
     // Halved first, then scaled to dm.
     plate.innerRadius = static_cast<float>(innerDiameter / 2.0 * 0.01);
-    const float innerSquared = plate.innerRadius * plate.innerRadius;
-    plate.innerMass =
-        static_cast<float>(static_cast<double>(plate.thicknessDm) * innerSquared * kDiscMassFactor);
+    plate.innerMass = discMass(plate.thicknessDm, plate.innerRadius);
     plate.totalMass = plateMass + plate.innerMass;
     // The radius in dm of a full disc of the total mass, as a diameter in mm.
     const double massPerSquare = plate.thicknessDm * kDiscMassFactor;

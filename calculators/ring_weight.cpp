@@ -5,13 +5,6 @@
 #include "display/display.h"
 
 namespace {
-// The mass of a full disc: the radius squared in single precision, then the thickness
-// and the density factor in double, rounded to single once.
-float discMass(float thicknessDm, float radius) {
-    const float squared = radius * radius;
-    return static_cast<float>(static_cast<double>(thicknessDm) * squared * kDiscMassFactor);
-}
-
 // A typed millimetre diameter as a radius in dm: scaled first, then halved, in double.
 float radiusDm(float diameter) {
     return static_cast<float>(diameter * 0.01 / 2.0);
