@@ -8,7 +8,6 @@
 namespace {
 // The area of a regular octagon of side 1 (2 + 2 * sqrt 2), as a single.
 constexpr float kOctagonFactor = 4.8284273f;
-constexpr double kSteelDensity = 7.87; // t/m3
 constexpr double kSquareRootOfTwo = 1.4142135623730951;
 } // namespace
 

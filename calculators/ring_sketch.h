@@ -1,10 +1,12 @@
 // What the ring weight and the round plate screens share: the ring sketch with its
 // dimension lines, and the mass of a full steel disc.
 #pragma once
+#include "calculators/calculators.h"
 
-// Steel at 7.87 kg/dm3 times pi: a disc of radius r and thickness t (dm) weighs
-// kDiscMassFactor * t * r * r kilograms.
-constexpr double kDiscMassFactor = 24.7243133;
+// Pi to five decimals times the density of steel: a disc of radius r and thickness t
+// (dm) weighs kDiscMassFactor * t * r * r kilograms.
+constexpr double kDiscMassFactor = 3.14159 * kSteelDensity;
+static_assert(kDiscMassFactor == 24.7243133);
 
 // The mass in kg of a full disc of `radius` and `thicknessDm` (dm): the radius squared
 // in single precision, then the thickness and the density factor in double, rounded to

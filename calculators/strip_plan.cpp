@@ -30,9 +30,7 @@ StripPlan stripPlan(float A, float B, float count, float A1, float B1, float thi
     p.sheetsShown = floorSingle(p.sheets * 10) / 10;
     p.stripsAlong = count / p.fitA;
     p.stripsAcross = count / p.fitB;
-    // Cubic millimetres in single precision, then m3 and 7.87 t/m3 in double.
-    const float volume = ((B1 * A1) * thickness) * p.sheets;
-    p.weightRaw = static_cast<float>(static_cast<double>(volume) / 1000000000.0 * 7.87);
+    p.weightRaw = sheetWeight(A1, B1, thickness, p.sheets); // fraction of a sheet included
     p.weightShown = floorSingle(4 * p.weightRaw) / 4;
     // Only the grid pieces count as used; the rest pieces do not lower the waste.
     const float sheetArea = (B1 * A1) * p.sheets;
