@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+// The title of the menu and of most screens.
+constexpr std::string_view kProgramTitle = "TABLOX version 2.0";
+
 enum class Credit { Long, Short };
 constexpr std::string_view kLongCredit = "(c) P. Hrubec 1998 - 2004";    // 25 columns
 constexpr std::string_view kShortCredit = "(c) P.Hrubec 2002-04";        // 20 columns

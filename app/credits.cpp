@@ -12,7 +12,7 @@ static_assert(kProgrammer.size() == 12 && kTester.size() == 12);
 } // namespace
 
 void runCredits() {
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+    drawBanner(titleLine(kProgramTitle, Credit::Long));
     setColor(11);
     locate(3, 1);
     printText(std::string(77, '*'), true);

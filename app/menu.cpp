@@ -16,7 +16,7 @@ void menuRow(int row, int colour, std::string_view text, bool lineEnd = true) {
 }
 
 void drawMenu() {
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+    drawBanner(titleLine(kProgramTitle, Credit::Long));
     menuRow(5, 9, "M E N U");
     menuRow(6, 9, "-------");
     menuRow(7, 9, "1.   Lichobeznik pravouhly");

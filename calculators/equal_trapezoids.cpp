@@ -21,7 +21,7 @@ EqualPairFit equalTrapezoidsFit(float sheetLength, float sheetWidth, float piece
 
 void runEqualTrapezoids() {
     float sheetLength = 0, sheetWidth = 0, pieceLength = 0, shortSide = 0, longSide = 0;
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Short));
+    drawBanner(titleLine(kProgramTitle, Credit::Short));
     drawSheetOutline();
     drawMirroredPieces(200, 160, 160);
     labelAt(6, 51, "A");

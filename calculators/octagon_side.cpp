@@ -25,7 +25,7 @@ OctagonSide octagonSide(float plateMass, float thickness) {
 
 void runOctagonSide() {
     float plateMass = 0, thickness = 0;
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+    drawBanner(titleLine(kProgramTitle, Credit::Long));
     // The dimension lines in colour 11, left by the banner.
     drawLine(350, 80, 350, 180);
     drawLine(340, 90, 560, 90);

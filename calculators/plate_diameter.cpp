@@ -21,7 +21,7 @@ PlateDiameter plateDiameter(float plateMass, float innerDiameter, float thicknes
 
 void runPlateDiameter() {
     float plateMass = 0, innerDiameter = 0, thickness = 0;
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Long), 75);
+    drawBanner(titleLine(kProgramTitle, Credit::Long), 75);
     setColor(11);
     locate(5, 1);
     printText("VYPOCET PRUMERU KRUHU", true);

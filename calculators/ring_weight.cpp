@@ -24,7 +24,7 @@ RingWeight ringWeight(float outerDiameter, float innerDiameter, float thickness)
 
 void runRingWeight() {
     float outerDiameter = 0, innerDiameter = 0, thickness = 0;
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+    drawBanner(titleLine(kProgramTitle, Credit::Long));
     setColor(11);
     locate(5, 1);
     printText("VYPOCET HMOTNOSTI KOLA S DIROU", true);

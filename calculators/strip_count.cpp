@@ -52,7 +52,7 @@ float stripCount(float B, float count, float B1) {
 void runStripCount() {
     for (;;) {
         float B = 0, count = 0, B1 = 0;
-        drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+        drawBanner(titleLine(kProgramTitle, Credit::Long));
         drawSheetOutline();
         setColor(12);
         drawPieceOutline();

@@ -46,6 +46,9 @@ StripPlan stripPlan(float A, float B, float count, float A1, float B1, float thi
 
 namespace {
 
+// The title on both of this calculation's screens.
+constexpr std::string_view kStripPlanTitle = "TABLOX version 1.8";
+
 void echoInputs(float A, float B, float count, float A1, float B1) {
     echoValue(9, 13, 43, "", A);
     echoValue(9, 15, 52, "", B);
@@ -55,7 +58,7 @@ void echoInputs(float A, float B, float count, float A1, float B1) {
 }
 
 void showPlan(const StripPlan& p, float A, float B, float count, float A1, float B1) {
-    drawWideBanner(titleLine("TABLOX version 1.8", Credit::Short));
+    drawWideBanner(titleLine(kStripPlanTitle, Credit::Short));
     drawPieceOutline();
     if (p.restUsed == 1) drawBox(530, 101, 548, 248);
     echoInputs(A, B, count, A1, B1);
@@ -117,7 +120,7 @@ void showPlan(const StripPlan& p, float A, float B, float count, float A1, float
 void runStripPlan() {
     for (;;) {
         float A = 0, B = 0, count = 0, A1 = 0, B1 = 0, thickness = 0;
-        drawWideBanner(titleLine("TABLOX version 1.8", Credit::Long));
+        drawWideBanner(titleLine(kStripPlanTitle, Credit::Long));
         drawPieceOutline();
         labelAt(13, 43, "A");
         labelAt(15, 52, "B");

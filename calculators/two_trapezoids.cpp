@@ -33,6 +33,9 @@ MirroredPairFit twoTrapezoidsFit(float sheetLength, float sheetWidth, TrapezoidP
 
 namespace {
 
+// The title on both of this calculation's screens.
+constexpr std::string_view kTwoTrapezoidsTitle = "TABLOX version 1.7";
+
 struct Inputs {
     float sheetLength = 0, sheetWidth = 0;
     TrapezoidPiece lower{0, 0, 0}, upper{0, 0, 0};
@@ -57,7 +60,7 @@ void showAt(EchoCell cell, float value) {
 
 Inputs askInputs() {
     Inputs in;
-    drawBanner(titleLine("TABLOX version 1.7", Credit::Long));
+    drawBanner(titleLine(kTwoTrapezoidsTitle, Credit::Long));
     drawSheetOutline();
     drawMirroredPieces(215, 150, 160); // the upper piece is the second, the lower the first
     labelAt(6, 51, "A");
@@ -86,7 +89,7 @@ Inputs askInputs() {
 void showOutcome(const Inputs& in, const MirroredPairFit& fit) {
     const float upperEnd = fit.b1Intrudes ? 225 : 200;
     const float lowerEnd = fit.b2Intrudes ? 130 : 160;
-    drawWideBanner(titleLine("TABLOX version 1.7", Credit::Short));
+    drawWideBanner(titleLine(kTwoTrapezoidsTitle, Credit::Short));
     drawMirroredPieces(upperEnd, 160, lowerEnd);
 
     setColor(9);
