@@ -4,7 +4,6 @@
 
 #include "app/banner.h"
 #include "app/shell.h"
-#include "app/working_values.h"
 #include "display/display.h"
 
 namespace {
@@ -43,8 +42,6 @@ void runTablox() {
     std::fesetround(FE_TONEAREST);
     std::feclearexcept(FE_ALL_EXCEPT);
     std::setlocale(LC_NUMERIC, "C");
-    choice = 0;
-    scratch = 0;
     for (;;) {
         drawMenu();
         chooseAndDispatch();

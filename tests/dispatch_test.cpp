@@ -157,7 +157,6 @@ TEST(Credits, EnterGoesBackToAFreshMenu) {
 TEST(Pause, TextOnRow28AndInputBelowWithoutQuestionMark) {
     freshScreen();
     memoryWindows().script.assign({'4', '2', kKeyEnter});
-    scratch = 0;
     pauseForEnter();
     EXPECT_EQ(ScreenCells::decode(screen()).rowText(28), " pokracuj klavesou ENTER");
     EXPECT_EQ(ScreenCells::decode(screen()).rowText(29), "42");
@@ -170,7 +169,6 @@ TEST(Pause, TextOnRow28AndInputBelowWithoutQuestionMark) {
 TEST(Pause, VariantWithQuestionMarkAndLineEnd) {
     freshScreen();
     memoryWindows().script.assign({'7', kKeyEnter});
-    scratch = 0;
     pauseForEnterWithQuestion();
     const ScreenCells cells = ScreenCells::decode(screen());
     EXPECT_EQ(cells.rowText(28), "  klavesou ENTER");

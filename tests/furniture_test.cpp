@@ -127,7 +127,6 @@ TEST(Furniture, OnlyAnAnswerReadAsTwoMeansNo) {
 
 TEST(Furniture, RefusalOnItsRowThenThePause) {
     freshScreenTyping("5\n");
-    scratch = 0;
     showRefusal(24);
     const ProgramRun run = snapshot();
     expectRow(run, 24, padded("", 19) + "NELZE PROVEST! Tabule je mensi nez tvar.", 12);
