@@ -20,13 +20,11 @@ std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b) {
 void resetProgramState() {
     setWindowBackends({makeMemoryBackend});
     memoryWindows() = MemoryWindows{};
-    {
-        std::lock_guard guard(display().lock);
-        display().graphicsMode = false;
-        display().keys.clear();
-    }
     choice = 0;
     scratch = 0;
+    std::lock_guard guard(display().lock);
+    display().graphicsMode = false;
+    display().keys.clear();
 }
 
 ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& typedAhead,
