@@ -1,7 +1,7 @@
 // The pieces every calculation screen is built from: the banners, the sheet and piece
-// sketches, value entry with its echo, the confirmation question, the refusal and the
-// closing pauses. The one header from app/ that a calculation includes; nothing here
-// knows the calculations or the menu.
+// sketches, value entry with its echo, the confirmation question, the refusal, the
+// closing pauses and the rounding of counters shown as rows or colours. The one header
+// from app/ that a calculation includes; nothing here knows the calculations or the menu.
 #pragma once
 #include <cmath>
 #include <string>
