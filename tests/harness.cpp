@@ -1,6 +1,7 @@
 #include "tests/harness.h"
 
 #include "app/shell.h"
+#include "app/working_values.h"
 #include "display/display.h"
 #include "display/window_service.h"
 
@@ -16,19 +17,19 @@ std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b) {
     return a;
 }
 
-namespace {
-void resetDisplay() {
+void resetProgramState() {
     setWindowBackends({makeMemoryBackend});
     memoryWindows() = MemoryWindows{};
+    choice = 0;
+    scratch = 0;
     std::lock_guard guard(display().lock);
     display().graphicsMode = false;
     display().keys.clear();
 }
-} // namespace
 
 ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& typedAhead,
                       std::function<int()> typist) {
-    resetDisplay();
+    resetProgramState();
     memoryWindows().script.assign(script.begin(), script.end());
     memoryWindows().typist = std::move(typist);
     for (int code : typedAhead)
@@ -49,7 +50,7 @@ ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& ty
 }
 
 void freshScreen() {
-    resetDisplay();
+    resetProgramState();
     setScreenMode();
 }
 
