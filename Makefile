@@ -5,23 +5,30 @@
 #   `make fuzz FUZZ_OPTIONS=-max_total_time=3600` runs each for an hour instead.
 # make soak: 100000 random keys through the whole program under the sanitizers, then
 #   10000 screen changes in memory and in the real window under Xvfb, with their figures.
+# make install: install under PREFIX (/usr/local unless told), into DESTDIR when given;
+#   make uninstall removes what it installed.
+# make package: the Debian package build/tablox_<version>_<arch>.deb, checked by lintian.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 FUZZ_OPTIONS ?= -runs=20000
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 WERROR ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps build run test test-asan bench fuzz fuzz-build soak clean
+.PHONY: all deps configure build run test test-asan bench fuzz fuzz-build soak install uninstall \
+	package clean
 
 all: build
 
 deps:
 	@bash tools/install_deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DTABLOX_WERROR=$(WERROR) >/dev/null
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -58,6 +65,24 @@ soak: build
 	./$(ASAN_BUILD)/tests/tablox_soak 100000 10000
 	./$(BUILD)/tests/tablox_soak 0 10000
 	SCREENS=10000 bash tests/xvfb/screen_changes_test.sh $(BUILD)/tablox
+
+# The list of installed files is kept apart from install_manifest.txt, which every
+# later install into a test directory overwrites.
+install: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tablox_install_files
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	cp $(BUILD)/install_manifest.txt $(BUILD)/installed_files.txt
+
+uninstall:
+	@test -f $(BUILD)/installed_files.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
+	xargs -d '\n' rm -fv <$(BUILD)/installed_files.txt
+	grep '/doc/tablox/README.md$$' $(BUILD)/installed_files.txt | xargs -d '\n' -r dirname | xargs -d '\n' -r rmdir
+	rm $(BUILD)/installed_files.txt
+
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tablox_install_files
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/tablox_*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
