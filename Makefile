@@ -1,4 +1,4 @@
-# make run: install what is missing, build and start TABLOX.
+# make run: install what is missing, build the program (only) and start it.
 # make test: install what is missing, build, run every test, then again with sanitizers.
 # make bench: install what is missing, build the benchmarks optimised and run them.
 # make fuzz: build the fuzz targets with clang and run each a fixed number of times;
@@ -31,7 +31,8 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tablox
 	./$(BUILD)/tablox
 
 test: build
