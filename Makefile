@@ -67,12 +67,12 @@ soak: build
 	./$(BUILD)/tests/tablox_soak 0 10000
 	SCREENS=10000 bash tests/xvfb/screen_changes_test.sh $(BUILD)/tablox
 
-# The list of installed files is kept apart from install_manifest.txt, which every
-# later install into a test directory overwrites.
+# The list of installed files (with DESTDIR) is kept apart from install_manifest.txt
+# (without it), which every later install into a test directory overwrites.
 install: configure
 	cmake --build $(BUILD) -j $(JOBS) --target tablox_install_files
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
-	cp $(BUILD)/install_manifest.txt $(BUILD)/installed_files.txt
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt >$(BUILD)/installed_files.txt
 
 uninstall:
 	@test -f $(BUILD)/installed_files.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
