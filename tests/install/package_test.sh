@@ -1,7 +1,8 @@
 # The Debian package built from the build tree ($1): lintian finds no error in it, its
 # dependencies come with their versions, it holds exactly the expected files under
-# /usr, and the program it holds, unpacked, starts in a window to the menu and ends
-# through menu item 10 with status 0. $2 is the X client that reads the window.
+# /usr, and the program it holds, unpacked, starts in a window (of the class that its
+# desktop entry names) to the menu and ends through menu item 10 with status 0. $2 is
+# the X client that reads the window.
 test_name=package
 build=$(realpath "$1")
 here=$(dirname "${BASH_SOURCE[0]}")
@@ -28,6 +29,10 @@ start_xvfb
 start_program
 at_menu() { find_window && row_is 27 "Zadec cislo a stiskni ENTER"; }
 wait_for 10 at_menu || abort "the packaged program did not show the menu"
+# The desktop ties its launcher (and icon) to the window through the window's class.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$unpacked"/root/usr/share/applications/*.desktop)
+check "the window's class is the desktop entry's StartupWMClass ($wm_class)" \
+  grep -q "= \"$wm_class\", \"$wm_class\"$" <<<"$(xprop -id "$window" WM_CLASS)"
 xdotool key --delay 15 1 0 Return
 wait_for_exit 10
 check "the packaged program ends through menu item 10 with status 0 (got $status)" \
