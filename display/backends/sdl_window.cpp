@@ -3,10 +3,12 @@
 #include "display/backends/sdl_window.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "display/backends/sdl_x11_colormap.h"
 #include "display/backends/sdl_x11_window.h"
+#include "display/window_scale.h"
 
 SdlWindow::SdlWindow(SDL_Window* window) : window_(window), id_(SDL_GetWindowID(window)) {}
 
@@ -17,15 +19,33 @@ SdlWindow::~SdlWindow() {
     colormap.free(); // SDL leaves it on the X server
 }
 
+namespace {
+
+// The whole-number factor by which the desktop asks for larger windows.
+int desktopScale() {
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {};
+    return windowScale(std::getenv(kScaleVariable), std::getenv("GDK_SCALE"), x11Resources(),
+                       usable.w, usable.h);
+}
+
+} // namespace
+
 std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, std::string& why) {
-    SDL_Window* window =
-        SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                         kScreenWidth, kScreenHeight, SDL_WINDOW_SHOWN);
+    const int scale = desktopScale();
+    // A Wayland output's own scale gives the window a surface of more pixels than its
+    // size, where the picture is drawn enlarged as in full screen.
+    SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                          SDL_WINDOWPOS_CENTERED, scale * kScreenWidth,
+                                          scale * kScreenHeight,
+                                          SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window) {
         why = std::string("cannot create a window: ") + SDL_GetError();
         return nullptr;
     }
     std::unique_ptr<SdlWindow> w(new SdlWindow(window));
+    w->windowedWidth_ = scale * kScreenWidth;
+    w->windowedHeight_ = scale * kScreenHeight;
     w->picture_ = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32,
                                                  SDL_PIXELFORMAT_XRGB8888);
     if (!w->picture_ || !SDL_GetWindowSurface(window)) {
@@ -64,7 +84,7 @@ void SdlWindow::present() {
     if (surface != lastSurface_) showAll_ = true;
     lastSurface_ = surface;
     if (surface->w != kScreenWidth || surface->h != kScreenHeight) {
-        // The picture is made for the size the window really has, which SDL may not know
+        // Larger than the picture: enlarged on a large screen, or in full screen. The picture is made for the size the window really has, which SDL may not know
         // yet; what lies beyond the surface cannot be shown.
         int width = surface->w, height = surface->h;
         if (x11ClientSize(window_, width, height)) {
@@ -136,17 +156,17 @@ void SdlWindow::setFullScreen(bool on) {
         SDL_SetWindowFullscreen(window_, on ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
         return;
     }
-    if (on && !growsBeyondPicture()) SDL_SetWindowFullscreen(window_, 0);
+    if (on && !leavesWindowedSize()) SDL_SetWindowFullscreen(window_, 0);
 }
 
-// After asking for full screen: whether the window system makes the window larger
-// than the picture within half a second. On an X server without a window manager
-// nothing does, and the window must stay a window.
-bool SdlWindow::growsBeyondPicture() {
+// After asking for full screen: whether the window system changes the window's size
+// within half a second. On an X server without a window manager nothing does, and the
+// window must stay a window.
+bool SdlWindow::leavesWindowedSize() {
     for (int waited = 0; waited < 500; waited += 5) {
         int width = 0, height = 0;
         if (!x11ClientSize(window_, width, height)) return true; // SDL knows the size
-        if (width != kScreenWidth || height != kScreenHeight) return true;
+        if (width != windowedWidth_ || height != windowedHeight_) return true;
         SDL_Delay(5);
     }
     return false;

@@ -1,6 +1,7 @@
 // One SDL window showing the 640x480 screen: its client area is exactly the picture in
-// a window, or the picture scaled with its aspect kept between black bars in full
-// screen. Used only on the window thread.
+// a window (or a whole multiple of it where the desktop asks for larger windows), or the
+// picture scaled with its aspect kept between black bars in full screen. Used only on
+// the window thread.
 #pragma once
 #include <SDL.h>
 
@@ -40,7 +41,7 @@ class SdlWindow {
   private:
     explicit SdlWindow(SDL_Window* window);
     void setFullScreen(bool on);
-    bool growsBeyondPicture();
+    bool leavesWindowedSize();
     void showScaled(SDL_Surface* surface, int width, int height);
 
     SDL_Window* window_;
@@ -48,6 +49,7 @@ class SdlWindow {
     SDL_Surface* picture_ = nullptr;     // 640x480, 32 bits a pixel
     SDL_Surface* lastSurface_ = nullptr; // the window surface shown last
     std::array<bool, kScreenHeight> dirty_{};
+    int windowedWidth_ = kScreenWidth, windowedHeight_ = kScreenHeight;
     bool convertAll_ = true;
     bool showAll_ = true;
 };

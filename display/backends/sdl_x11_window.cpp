@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include <X11/Xproto.h>
 
@@ -55,7 +56,23 @@ void endOnX11Failure() {
     XSetErrorHandler(onError);
 }
 
+const char* x11Resources() {
+    static const std::string resources = [] {
+        std::string text;
+        if (Display* display = XOpenDisplay(nullptr)) {
+            if (const char* r = XResourceManagerString(display)) text = r;
+            XCloseDisplay(display);
+        }
+        return text;
+    }();
+    return resources.c_str();
+}
+
 #else
+
+const char* x11Resources() {
+    return "";
+}
 
 bool x11ClientSize(SDL_Window*, int&, int&) {
     return false;

@@ -8,6 +8,10 @@
 // a window manager). False, and nothing set, where it cannot be told.
 bool x11ClientSize(SDL_Window* window, int& width, int& height);
 
+// The X server's resources (its RESOURCE_MANAGER property, where the desktop keeps
+// Xft.dpi), read once; empty where there is no X server.
+const char* x11Resources();
+
 // Ends the process with a line on standard error and exit status 1 when the connection
 // to the X server is lost or the server reports an error, at once and on whichever
 // thread notices, instead of letting Xlib run the exit handlers there while the
