@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, when they are missing.
 set -euo pipefail
-packages=(cmake make g++ pkg-config libsdl2-dev libx11-dev libgtest-dev xvfb xdotool x11-utils openbox locales)
+packages=(cmake make g++ pkg-config libsdl2-dev libx11-dev libgtest-dev xvfb xdotool x11-utils openbox locales libncurses-dev)
 missing=()
 for p in "${packages[@]}" "$@"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -31,7 +31,7 @@ constexpr int kOutputFd = STDOUT_FILENO;
 
 class Session {
   public:
-    explicit Session(ColourDepth depth) : painter_(depth) {}
+    explicit Session(TerminalCapabilities capabilities) : painter_(std::move(capabilities)) {}
     bool start(std::string& why);
     void stop();
     void ringBell() { bells_.fetch_add(1); }
@@ -62,7 +62,8 @@ bool Session::start(std::string& why) {
         why = std::string("cannot create a pipe: ") + std::strerror(errno);
         return false;
     }
-    if (!takeOverTerminal(kInputFd, kOutputFd, why)) {
+    const TerminalCapabilities& caps = painter_.capabilities();
+    if (!takeOverTerminal(kInputFd, kOutputFd, caps.takeOver, caps.giveBack, why)) {
         close(wakePipe_[0]);
         close(wakePipe_[1]);
         return false;
@@ -154,7 +155,7 @@ void Session::refreshOnce() {
     takeChangedRows();
     if (sizeOk_) painter_.paint(wanted_, copy_->palette, out);
     for (int bells = bells_.exchange(0); bells > 0; --bells)
-        out.push_back('\a');
+        painter_.bell(out);
     if (!out.empty() && !writeToTerminal(out)) painter_.invalidate();
 }
 
@@ -212,8 +213,9 @@ bool attachTerminalWindow(std::string& why) {
             why = "no display, and standard input and output are not both terminals";
             return false;
         }
-        auto session =
-            std::make_unique<Session>(colourDepthFromEnvironment(std::getenv("COLORTERM")));
+        TerminalCapabilities caps;
+        if (!loadTerminalCapabilities(environmentOfThisProcess(), caps, why)) return false;
+        auto session = std::make_unique<Session>(std::move(caps));
         if (!session->start(why)) return false;
         s.current = std::move(session);
         s.started = true;
