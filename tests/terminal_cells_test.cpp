@@ -133,6 +133,25 @@ TEST(TerminalCapabilities, ColoursAsTheEntryAndTheEnvironmentSay) {
     EXPECT_FALSE(plain.boldFor(11));
 }
 
+TEST(TerminalCharacters, OtherSetsGetTheirOwnCharacterOrTheNearest) {
+    auto shown = [](const TerminalCharacters& set, char32_t ch) {
+        std::string out;
+        set.append(out, ch);
+        return out;
+    };
+    const TerminalCharacters latin1("ISO-8859-1", false), latin2("ISO-8859-2", false);
+    const TerminalCharacters console("UTF-8", true);
+    EXPECT_EQ(shown(latin1, U'\u00e9'), "\xe9"); // e with acute
+    EXPECT_EQ(shown(latin2, U'\u00e9'), "\xe9");
+    EXPECT_EQ(shown(latin2, U'\u00e0'), "a"); // a with grave, not in Latin-2
+    EXPECT_EQ(shown(latin1, U'\u2591'), "."); // light shade
+    EXPECT_EQ(shown(latin1, U'\u2800' + (0x01 | 0x02 | 0x20 | 0x80)), "\\");
+    EXPECT_EQ(shown(console, U'\u2500'), "\u2500"); // a line of the console's line drawing
+    EXPECT_EQ(shown(console, U'\u00e9'), "e");
+    EXPECT_EQ(shown(console, U'\u2800' + (0x02 | 0x10)), "-");
+    EXPECT_EQ(shown(TerminalCharacters("UTF-8", false), U'\u2812'), "\u2812");
+}
+
 TEST(TerminalPainter, FirstPaintClearsAndDrawsOnlyWhatIsThere) {
     CellGrid grid{};
     gridCell(grid, 5, 1) = {U'M', 9, false};
