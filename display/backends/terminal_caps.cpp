@@ -111,6 +111,9 @@ bool readEntry(const TerminalEnvironment& environment, TerminalCapabilities& c, 
     if (!underline.empty() && (!underlineClashes || reverse.empty() || reverseClashes)) {
         c.markOn = underline;
         c.markOff = capability("rmul");
+        // Some entries (vt100) end underline by ending every attribute.
+        if (c.markOff == sgr0 || c.markOff == "\x1b[m" || c.markOff == "\x1b[0m")
+            c.markOff.clear();
     } else {
         c.markOn = reverse;
     }
