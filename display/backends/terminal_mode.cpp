@@ -82,6 +82,10 @@ extern "C" void onEndSignal(int signal) {
     // Then the signal's own action (ending the process, or whoever handled it before),
     // so the exit status shows the signal.
     sigaction(signal, &ownership.previous[static_cast<std::size_t>(signal)], nullptr);
+    // The signal is blocked while this handler runs: raise() leaves it pending and
+    // returns, and it is delivered when the handler returns. A handler from before (the
+    // orderly end's) returns too, and the interrupted code goes on: it must find errno
+    // as it was, whatever giving the terminal back did to it.
     raise(signal);
     errno = savedErrno;
 }
