@@ -1,7 +1,8 @@
 // How the characters of the cells reach a terminal that may not show all of them: in a
-// UTF-8 locale as their UTF-8 encoding; on the Linux console (whose fonts lack braille
-// and most of code page 437) and in other character sets as the nearest character the
-// terminal has, never as raw UTF-8.
+// UTF-8 locale as their UTF-8 encoding; in another character set as that set's own
+// character; on the Linux console (whose fonts lack braille and much of code page 437)
+// only what its fonts have. Braille then becomes ASCII line drawing and a character the
+// terminal lacks the nearest ASCII one: never bytes the terminal cannot show.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -17,7 +18,6 @@ class TerminalCharacters {
 
     // Appends the bytes that show `ch`: a character of code page 437 or a braille pattern.
     void append(std::string& out, char32_t ch) const;
-    bool utf8() const { return utf8_; }
 
   private:
     bool utf8_ = true;
