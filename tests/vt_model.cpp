@@ -138,27 +138,30 @@ bool VtModel::trueColourSequence(const std::string& bytes, bool complete) {
 }
 
 void VtModel::resolvePending() {
-    while (!pending_.empty()) {
-        if (prefixes_.contains(pending_) || trueColourSequence(pending_, false)) return;
-        // The longest known sequence at the start of the pending bytes.
-        std::size_t length = pending_.size();
-        for (; length > 0; --length) {
-            const std::string start = pending_.substr(0, length);
-            if (const auto known = sequences_.find(start); known != sequences_.end()) {
-                apply(known->second);
-                break;
-            }
-            if (trueColourSequence(start, true)) break;
+    if (prefixes_.contains(pending_) || trueColourSequence(pending_, false)) return;
+    // The longest known sequence at the start of the pending bytes.
+    std::size_t length = pending_.size();
+    for (; length > 0; --length) {
+        const std::string start = pending_.substr(0, length);
+        if (const auto known = sequences_.find(start); known != sequences_.end()) {
+            apply(known->second);
+            break;
         }
-        if (length == 0) {
-            faults.push_back("unknown sequence " + shown(pending_));
-            length = 1;
-        }
-        const std::string rest = pending_.substr(length);
-        pending_.clear();
-        feed(rest);
-        return;
+        if (trueColourSequence(start, true)) break;
     }
+    if (length == 0) {
+        faults.push_back("unknown sequence " + shown(pending_));
+        // Skipped up to its final byte when it has the form of one.
+        length = 1;
+        if (pending_.starts_with("\x1b[")) {
+            const std::size_t final = pending_.find_first_of(
+                "@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~", 2);
+            if (final != std::string::npos) length = final + 1;
+        }
+    }
+    const std::string rest = pending_.substr(length);
+    pending_.clear();
+    feed(rest);
 }
 
 void VtModel::character(unsigned char byte) {
