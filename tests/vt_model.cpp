@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <regex>
+#include <sstream>
 #include <string_view>
 
 #include "display/backends/terminal_cells.h"
@@ -125,15 +125,21 @@ void VtModel::feed(std::string_view bytes) {
 // `bytes` is one (`complete`) or may become one.
 bool VtModel::trueColourSequence(const std::string& bytes, bool complete) {
     if (!terminal_.trueColour) return false;
-    static const std::regex whole(R"(\x1b\[([34])8;2;(\d{1,3});(\d{1,3});(\d{1,3})m)");
-    static const std::regex beginning(R"(\x1b(\[([34](8(;(2(;[0-9;]*)?)?)?)?)?)?)");
-    if (!complete) return std::regex_match(bytes, beginning);
-    std::smatch parts;
-    if (!std::regex_match(bytes, parts, whole)) return false;
-    for (int i = 2; i <= 4; ++i)
-        if (std::stoi(parts[i].str()) > 255) return false;
-    const std::string rgb = parts[2].str() + "," + parts[3].str() + "," + parts[4].str();
-    (parts[1].str() == "3" ? pen_.foreground : pen_.background) = rgb;
+    const std::string intro = bytes.size() > 2 && bytes[2] == '4' ? "\x1b[48;2;" : "\x1b[38;2;";
+    if (bytes.size() <= intro.size() && !complete) return intro.starts_with(bytes);
+    if (!bytes.starts_with(intro)) return false;
+    const std::size_t end = bytes.find_first_not_of("0123456789;", intro.size());
+    if (!complete) return end == std::string::npos;
+    if (end != bytes.size() - 1 || bytes.back() != 'm') return false;
+    std::vector<std::string> numbers;
+    std::stringstream split(bytes.substr(intro.size(), end - intro.size()));
+    for (std::string number; std::getline(split, number, ';');)
+        numbers.push_back(number);
+    if (numbers.size() != 3) return false;
+    for (const std::string& number : numbers)
+        if (number.empty() || number.size() > 3 || std::stoi(number) > 255) return false;
+    const std::string rgb = numbers[0] + "," + numbers[1] + "," + numbers[2];
+    (intro[2] == '3' ? pen_.foreground : pen_.background) = rgb;
     return true;
 }
 
