@@ -112,8 +112,7 @@ bool readEntry(const TerminalEnvironment& environment, TerminalCapabilities& c, 
         c.markOn = underline;
         c.markOff = capability("rmul");
         // Some entries (vt100) end underline by ending every attribute.
-        if (c.markOff == sgr0 || c.markOff == "\x1b[m" || c.markOff == "\x1b[0m")
-            c.markOff.clear();
+        if (c.markOff == sgr0 || c.markOff == "\x1b[m" || c.markOff == "\x1b[0m") c.markOff.clear();
     } else {
         c.markOn = reverse;
     }
