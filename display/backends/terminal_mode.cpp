@@ -3,6 +3,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -11,13 +12,23 @@
 #include <cstring>
 #include <ctime>
 
-#include "display/backends/terminal_painter.h"
-
 namespace {
 
 // Signals after which the process ends; the terminal is given back first.
 constexpr std::array<int, 10> kEndSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV,
                                              SIGBUS, SIGFPE,  SIGILL, SIGABRT, SIGSYS};
+
+// A sequence prepared for the signal handlers.
+struct Prepared {
+    std::array<char, 256> bytes{};
+    std::size_t size = 0;
+    bool set(std::string_view sequence) {
+        if (sequence.size() > bytes.size()) return false;
+        std::copy(sequence.begin(), sequence.end(), bytes.begin());
+        size = sequence.size();
+        return true;
+    }
+};
 
 // Everything the signal handlers touch: plain data and lock-free atomics only.
 struct Ownership {
@@ -25,6 +36,7 @@ struct Ownership {
     int outputFd = -1;
     termios original{};
     termios raw{};
+    Prepared takeOver, giveBack;
     std::atomic<bool> taken{false};   // the terminal is ours and must be given back
     std::atomic<bool> closing{false}; // being given back: no more writes
     std::atomic<bool> writing{false}; // a write of the back end is under way
@@ -60,7 +72,7 @@ void giveBackNow() {
         const timespec pause{0, 1000000};
         nanosleep(&pause, nullptr);
     }
-    writeAll(ownership.outputFd, kGiveBackSequence, sizeof kGiveBackSequence - 1);
+    writeAll(ownership.outputFd, ownership.giveBack.bytes.data(), ownership.giveBack.size);
     tcsetattr(ownership.inputFd, TCSANOW, &ownership.original);
 }
 
@@ -70,6 +82,10 @@ extern "C" void onEndSignal(int signal) {
     // Then the signal's own action (ending the process, or whoever handled it before),
     // so the exit status shows the signal.
     sigaction(signal, &ownership.previous[static_cast<std::size_t>(signal)], nullptr);
+    // The signal is blocked while this handler runs: raise() leaves it pending and
+    // returns, and it is delivered when the handler returns. A handler from before (the
+    // orderly end's) returns too, and the interrupted code goes on: it must find errno
+    // as it was, whatever giving the terminal back did to it.
     raise(signal);
     errno = savedErrno;
 }
@@ -121,7 +137,8 @@ void giveBackAtExit() {
 
 } // namespace
 
-bool takeOverTerminal(int inputFd, int outputFd, std::string& why) {
+bool takeOverTerminal(int inputFd, int outputFd, std::string_view takeOver,
+                      std::string_view giveBack, std::string& why) {
     if (ownership.taken.load()) return true;
     termios original{};
     if (tcgetattr(inputFd, &original) != 0) {
@@ -139,6 +156,10 @@ bool takeOverTerminal(int inputFd, int outputFd, std::string& why) {
     raw.c_cc[VTIME] = 0;
     raw.c_cc[VSUSP] = _POSIX_VDISABLE; // Ctrl+Z is the key code 26, not a stop
 
+    if (!ownership.takeOver.set(takeOver) || !ownership.giveBack.set(giveBack)) {
+        why = "the terminal's sequences for taking it over are too long";
+        return false;
+    }
     ownership.inputFd = inputFd;
     ownership.outputFd = outputFd;
     ownership.original = original;
@@ -160,7 +181,7 @@ bool takeOverTerminal(int inputFd, int outputFd, std::string& why) {
         giveBackTerminal();
         return false;
     }
-    if (!writeAll(outputFd, kTakeOverSequence, sizeof kTakeOverSequence - 1)) {
+    if (!writeAll(outputFd, ownership.takeOver.bytes.data(), ownership.takeOver.size)) {
         why = std::string("cannot write to the terminal: ") + std::strerror(errno);
         giveBackTerminal();
         return false;
@@ -201,5 +222,5 @@ bool terminalContinued() {
 void retakeTerminal() {
     if (!ownership.taken.load()) return;
     tcsetattr(ownership.inputFd, TCSANOW, &ownership.raw);
-    writeToTerminal(kTakeOverSequence);
+    writeToTerminal(std::string_view(ownership.takeOver.bytes.data(), ownership.takeOver.size));
 }

@@ -9,9 +9,11 @@
 #include "display/wakeup.h"
 
 // Remembers the settings of the terminal on `inputFd`, switches it to raw input without
-// echo (Ctrl+C and Ctrl+\ still end the process; Ctrl+Z is a key), enters the alternate
-// screen on `outputFd` and hides the cursor. False with `why` when that fails.
-bool takeOverTerminal(int inputFd, int outputFd, std::string& why);
+// echo (Ctrl+C and Ctrl+\ still end the process; Ctrl+Z is a key) and writes `takeOver`
+// (the terminal's sequences for the alternate screen and no cursor) to `outputFd`.
+// `giveBack` is what undoes that on every way out. False with `why` when that fails.
+bool takeOverTerminal(int inputFd, int outputFd, std::string_view takeOver,
+                      std::string_view giveBack, std::string& why);
 // Gives the terminal back as it was taken over; does nothing when it is not taken.
 void giveBackTerminal();
 
@@ -26,6 +28,6 @@ bool terminalResized();
 // True once after the process was continued after a stop; the caller then calls
 // retakeTerminal and draws everything again.
 bool terminalContinued();
-// Switches to raw input and the alternate screen again (the shell may have changed
+// Switches to raw input and writes the take-over sequence again (the shell may have changed
 // the settings while the process was stopped).
 void retakeTerminal();

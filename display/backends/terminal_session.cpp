@@ -32,7 +32,7 @@ constexpr int kOutputFd = STDOUT_FILENO;
 // session ends; it waits with a time limit only for the rest of an escape sequence.
 class Session {
   public:
-    explicit Session(ColourDepth depth) : painter_(depth) {}
+    explicit Session(TerminalCapabilities capabilities) : painter_(std::move(capabilities)) {}
     bool start(std::string& why);
     void stop();
     void ringBell() {
@@ -60,7 +60,8 @@ class Session {
 };
 
 bool Session::start(std::string& why) {
-    if (!takeOverTerminal(kInputFd, kOutputFd, why)) return false;
+    const TerminalCapabilities& caps = painter_.capabilities();
+    if (!takeOverTerminal(kInputFd, kOutputFd, caps.takeOver, caps.giveBack, why)) return false;
     // The thread leaves the end signals, resizes and continues to the program's thread,
     // so a handler never interrupts one of its writes.
     sigset_t blocked, previous;
@@ -173,7 +174,7 @@ void Session::refresh() {
     takeChangedRows();
     if (sizeOk_) painter_.paint(wanted_, copy_->palette, out);
     for (int bells = bells_.exchange(0); bells > 0; --bells)
-        out.push_back('\a');
+        painter_.bell(out);
     if (!out.empty() && !writeToTerminal(out)) painter_.invalidate();
 }
 
@@ -197,8 +198,9 @@ bool attachTerminalWindow(std::string& why) {
             why = "no display, and standard input and output are not both terminals";
             return false;
         }
-        auto session =
-            std::make_unique<Session>(colourDepthFromEnvironment(std::getenv("COLORTERM")));
+        TerminalCapabilities caps;
+        if (!loadTerminalCapabilities(environmentOfThisProcess(), caps, why)) return false;
+        auto session = std::make_unique<Session>(std::move(caps));
         if (!session->start(why)) return false;
         s.current = std::move(session);
         s.started = true;
