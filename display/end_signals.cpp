@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr std::array<int, 3> kEndSignals = {SIGINT, SIGTERM, SIGHUP};
+constexpr std::array<int, 3> kOrderlyEndSignals = {SIGINT, SIGTERM, SIGHUP};
 
 // What the handler touches: a lock-free atomic and the wake-up's write().
 std::atomic<int> noted{0};
@@ -33,7 +33,7 @@ struct Previous {
     struct sigaction action {};
     bool installed = false;
 };
-std::array<Previous, kEndSignals.size()> previous;
+std::array<Previous, kOrderlyEndSignals.size()> previous;
 
 void setDefault(int signal) {
     struct sigaction action {};
@@ -60,22 +60,22 @@ extern "C" void noteEndSignal(int signal) {
 
 void watchEndSignals() {
     wakeup(); // made now, not first inside the handler
-    for (std::size_t i = 0; i < kEndSignals.size(); ++i) {
+    for (std::size_t i = 0; i < kOrderlyEndSignals.size(); ++i) {
         Previous& p = previous[i];
-        if (p.installed || sigaction(kEndSignals[i], nullptr, &p.action) != 0) continue;
+        if (p.installed || sigaction(kOrderlyEndSignals[i], nullptr, &p.action) != 0) continue;
         if (p.action.sa_handler == SIG_IGN) continue;
         struct sigaction action {};
         action.sa_handler = noteEndSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;
-        p.installed = sigaction(kEndSignals[i], &action, nullptr) == 0;
+        p.installed = sigaction(kOrderlyEndSignals[i], &action, nullptr) == 0;
     }
 }
 
 void unwatchEndSignals() {
-    for (std::size_t i = 0; i < kEndSignals.size(); ++i) {
+    for (std::size_t i = 0; i < kOrderlyEndSignals.size(); ++i) {
         Previous& p = previous[i];
-        if (p.installed) sigaction(kEndSignals[i], &p.action, nullptr);
+        if (p.installed) sigaction(kOrderlyEndSignals[i], &p.action, nullptr);
         p.installed = false;
     }
     noted.store(0);

@@ -15,8 +15,8 @@
 namespace {
 
 // Signals after which the process ends; the terminal is given back first.
-constexpr std::array<int, 10> kEndSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV,
-                                             SIGBUS, SIGFPE,  SIGILL, SIGABRT, SIGSYS};
+constexpr std::array<int, 10> kTerminalGiveBackSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV,
+                                                          SIGBUS, SIGFPE,  SIGILL, SIGABRT, SIGSYS};
 
 // A sequence prepared for the signal handlers.
 struct Prepared {
@@ -113,7 +113,7 @@ void install(int signal, void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
-    for (int end : kEndSignals)
+    for (int end : kTerminalGiveBackSignals)
         sigaddset(&action.sa_mask, end);
     action.sa_flags = SA_RESTART | SA_ONSTACK;
     if (sigaction(signal, nullptr, &ownership.previous[index]) != 0) return;
@@ -168,7 +168,7 @@ bool takeOverTerminal(int inputFd, int outputFd, std::string_view takeOver,
     ownership.resized.store(false);
     ownership.continued.store(false);
     signalWakeup(); // made before a handler can need it
-    for (int signal : kEndSignals)
+    for (int signal : kTerminalGiveBackSignals)
         install(signal, onEndSignal);
     install(SIGWINCH, onResize);
     install(SIGCONT, onContinue);

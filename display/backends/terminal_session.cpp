@@ -24,6 +24,9 @@
 
 namespace {
 
+// Left to the program's thread (see display/end_signals.h).
+constexpr std::array<int, 6> kSignalsForTheProgramThread = {SIGINT,  SIGTERM,  SIGHUP,
+                                                            SIGQUIT, SIGWINCH, SIGCONT};
 constexpr int kInputFd = STDIN_FILENO;
 constexpr int kOutputFd = STDOUT_FILENO;
 
@@ -66,7 +69,7 @@ bool Session::start(std::string& why) {
     // so a handler never interrupts one of its writes.
     sigset_t blocked, previous;
     sigemptyset(&blocked);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGWINCH, SIGCONT})
+    for (int signal : kSignalsForTheProgramThread)
         sigaddset(&blocked, signal);
     pthread_sigmask(SIG_BLOCK, &blocked, &previous);
     thread_ = std::thread(&Session::run, this);
