@@ -140,6 +140,10 @@ void SdlWindow::showScaled(SDL_Surface* surface, int width, int height) {
     showAll_ = false;
 }
 
+void SdlWindow::awaitPendingEvents() {
+    if (!x11RoundTrip(window_)) SDL_UpdateWindowSurface(window_);
+}
+
 void SdlWindow::toggleFullScreen() {
     setFullScreen((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) == 0);
 }

@@ -34,9 +34,10 @@ class SdlWindow {
     // stays as it was.
     void toggleFullScreen();
     void enterFullScreen();
-    // Waits until the window system has sent every event it had for this window (SDL's
-    // surface update ends with a round trip to the server).
-    void awaitPendingEvents() { SDL_UpdateWindowSurface(window_); }
+    // Waits until the window system has sent every event it had for this window: one
+    // round trip to the X server, or SDL's surface update (which ends with one) where the
+    // window is not on X11.
+    void awaitPendingEvents();
 
   private:
     explicit SdlWindow(SDL_Window* window);

@@ -51,6 +51,14 @@ bool x11ClientSize(SDL_Window* window, int& width, int& height) {
     return true;
 }
 
+bool x11RoundTrip(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    XSync(info.info.x11.display, False);
+    return true;
+}
+
 void endOnX11Failure() {
     XSetIOErrorHandler(onIoError);
     XSetErrorHandler(onError);
@@ -75,6 +83,9 @@ const char* x11Resources() {
 }
 
 bool x11ClientSize(SDL_Window*, int&, int&) {
+    return false;
+}
+bool x11RoundTrip(SDL_Window*) {
     return false;
 }
 void endOnX11Failure() {}

@@ -8,6 +8,10 @@
 // a window manager). False, and nothing set, where it cannot be told.
 bool x11ClientSize(SDL_Window* window, int& width, int& height);
 
+// Waits until the X server has handled every request of the window's connection and
+// sent its events. False, having done nothing, where the window is not on X11.
+bool x11RoundTrip(SDL_Window* window);
+
 // The X server's resources (its RESOURCE_MANAGER property, where the desktop keeps
 // Xft.dpi), read once; empty where there is no X server.
 const char* x11Resources();
