@@ -1,30 +1,41 @@
-# make run: install what is missing, build and start TABLOX.
+# make run: install what is missing, build the program (only) and start it.
 # make test: install what is missing, build, run every test, then again with sanitizers.
 # make bench: install what is missing, build the benchmarks optimised and run them.
+# make measure: the program's answer times and idle cost under Xvfb and in a terminal,
+#   beside a bare SDL2 window, RUNS times each (15 unless told: `make measure RUNS=5`).
 # make fuzz: build the fuzz targets with clang and run each a fixed number of times;
 #   `make fuzz FUZZ_OPTIONS=-max_total_time=3600` runs each for an hour instead.
 # make soak: 100000 random keys through the whole program under the sanitizers, then
 #   10000 screen changes in memory and in the real window under Xvfb, with their figures.
+# make install: install under PREFIX (/usr/local unless told), into DESTDIR when given;
+#   make uninstall removes what it installed.
+# make package: the Debian package build/tablox_<version>_<arch>.deb, checked by lintian.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 FUZZ_OPTIONS ?= -runs=20000
+RUNS ?= 15
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 WERROR ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps build run test test-asan bench fuzz fuzz-build soak clean
+.PHONY: all deps configure build run test test-asan bench measure fuzz fuzz-build soak install \
+	uninstall package clean
 
 all: build
 
 deps:
 	@bash tools/install_deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DTABLOX_WERROR=$(WERROR) >/dev/null
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tablox
 	./$(BUILD)/tablox
 
 test: build
@@ -43,6 +54,11 @@ bench:
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tablox_bench
 	./$(BENCH_BUILD)/bench/tablox_bench
 
+measure: configure
+	@bash tools/install_deps.sh tmux
+	cmake --build $(BUILD) -j $(JOBS) --target tablox xprobe latency_probe bare_sdl_echo
+	bash tools/measure_window.sh $(BUILD)/tablox $(RUNS)
+
 fuzz: fuzz-build
 	bash tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_OPTIONS)
 
@@ -58,6 +74,24 @@ soak: build
 	./$(ASAN_BUILD)/tests/tablox_soak 100000 10000
 	./$(BUILD)/tests/tablox_soak 0 10000
 	SCREENS=10000 bash tests/xvfb/screen_changes_test.sh $(BUILD)/tablox
+
+# The list of installed files (with DESTDIR) is kept apart from install_manifest.txt
+# (without it), which every later install into a test directory overwrites.
+install: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tablox_install_files
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt >$(BUILD)/installed_files.txt
+
+uninstall:
+	@test -f $(BUILD)/installed_files.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
+	xargs -d '\n' rm -fv <$(BUILD)/installed_files.txt
+	grep '/doc/tablox/README.md$$' $(BUILD)/installed_files.txt | xargs -d '\n' -r dirname | xargs -d '\n' -r rmdir
+	rm $(BUILD)/installed_files.txt
+
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tablox_install_files
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/tablox_*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

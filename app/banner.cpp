@@ -1,7 +1,8 @@
 // The banner rows at the top of every screen.
+#include "app/banner.h"
+
 #include <string>
 
-#include "app/shell.h"
 #include "display/display.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // The credits screen: both name lines flicker through colours 0 to 12.
 #include <string>
 
+#include "app/furniture.h"
 #include "app/shell.h"
 #include "display/display.h"
 
@@ -11,7 +12,7 @@ static_assert(kProgrammer.size() == 12 && kTester.size() == 12);
 } // namespace
 
 void runCredits() {
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+    drawBanner(titleLine(kProgramTitle, Credit::Long));
     setColor(11);
     locate(3, 1);
     printText(std::string(77, '*'), true);

@@ -1,5 +1,6 @@
-// The menu choice and what it runs, and the closing pause.
+// The menu choice and what it runs.
 #include "app/shell.h"
+#include "app/working_values.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 
@@ -20,20 +21,4 @@ void chooseAndDispatch() {
     case 11: runCredits(); break;
     default: runTrapezoidLayout(); break; // 1 and every value without an item of its own
     }
-}
-
-void pauseForEnter() {
-    setColor(11);
-    locate(28, 2);
-    printText("pokracuj klavesou ENTER", true);
-    inputLine("", false, false);
-    readSingle(scratch);
-}
-
-void pauseForEnterWithQuestion() {
-    setColor(11);
-    locate(28, 2);
-    printText(" klavesou ENTER", true);
-    inputLine("", true, true);
-    readSingle(scratch);
 }

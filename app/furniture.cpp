@@ -1,6 +1,6 @@
+// The sketches of the sheet and the piece, the sketch labels, value entry and its echo.
 #include "app/furniture.h"
 
-#include "app/shell.h"
 #include "display/display.h"
 
 void drawWideBanner(const std::string& title) {
@@ -55,37 +55,4 @@ void echoValue(int colour, int row, int column, std::string_view text, float val
     locate(row, column);
     if (!text.empty()) printText(text, false);
     printNumber(value, true);
-}
-
-bool askConfirm(int firstRow, ConfirmLayout layout) {
-    setColor(9);
-    locate(firstRow, 2);
-    printText("JSOU SOURADNICE ZPRAVNE ZADANY?", true);
-    setColor(9);
-    if (layout == ConfirmLayout::StripLayout) {
-        locate(firstRow + 1, 1);
-        printText(std::string(20, ' '), true);
-    } else {
-        locate(firstRow + 1, 2);
-        printText(std::string(36, ' '), true);
-    }
-    setColor(10);
-    locate(firstRow + 2, 2);
-    printText("ANO - Stiskni klavesu 1", true);
-    setColor(12);
-    locate(firstRow + 3, 2);
-    printText(layout == ConfirmLayout::SheetWeight ? "NE - Stiskni klavesu 2"
-                                                   : " NE - Stiskni klavesu 2",
-              true);
-    setColor(10);
-    inputLine("", true, true);
-    readByte(choice);
-    return choice != 2;
-}
-
-void showRefusal(int row) {
-    setColor(12);
-    locate(row, 20);
-    printText("NELZE PROVEST! Tabule je mensi nez tvar.", true);
-    pauseForEnter();
 }

@@ -1,8 +1,19 @@
-// The pieces every calculation screen is built from: the wide banner, the sheet and
-// piece sketches, value entry with its echo, the confirmation question and the refusal.
+// The pieces every calculation screen is built from: the banners, the sheet and piece
+// sketches, value entry with its echo, the confirmation question, the refusal, the
+// closing pauses and the rounding of counters shown as rows or colours. The one header
+// from app/ that a calculation includes; nothing here knows the calculations or the menu.
 #pragma once
+#include <cmath>
 #include <string>
 #include <string_view>
+
+#include "app/banner.h"
+
+// A small loop counter used as a row or a colour: the nearest whole number, halves to
+// the even neighbour. Only for counters that stay within int's range.
+inline int roundedCounter(float counter) {
+    return static_cast<int>(std::nearbyint(counter));
+}
 
 // Clears, enters the graphics mode and prints the four-row banner, then draws the sheet
 // outline in colour 11. Leaves colour 12.
@@ -37,3 +48,9 @@ bool askConfirm(int firstRow, ConfirmLayout layout = ConfirmLayout::Standard);
 // Shows "NELZE PROVEST! Tabule je mensi nez tvar." at `row` and pauses for ENTER; the
 // calculation then starts again from its first screen.
 void showRefusal(int row);
+
+// The closing pause: "pokracuj klavesou ENTER" on row 28 and an input line.
+void pauseForEnter();
+// The closing pause of the trapezoid layout: " klavesou ENTER" on row 28 and an input
+// line with the question mark and a line end.
+void pauseForEnterWithQuestion();

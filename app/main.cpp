@@ -1,10 +1,13 @@
-// The program's entry point. The arguments are accepted and ignored.
+// The program's entry point. Apart from --help and --version, the arguments are accepted
+// and ignored.
+#include "app/command_line.h"
 #include "app/shell.h"
 #include "display/backends/desktop.h"
 #include "display/end_signals.h"
 #include "display/window_service.h"
 
-int main() {
+int main(int argc, char** argv) {
+    if (const auto answered = answerCommandLine(argc, argv)) return *answered;
     watchEndSignals();
     setWindowBackends(desktopBackends());
     int status = 0;

@@ -2,11 +2,9 @@
 #include <cfenv>
 #include <clocale>
 
+#include "app/banner.h"
 #include "app/shell.h"
 #include "display/display.h"
-
-std::uint8_t choice = 0;
-float scratch = 0;
 
 namespace {
 
@@ -17,7 +15,7 @@ void menuRow(int row, int colour, std::string_view text, bool lineEnd = true) {
 }
 
 void drawMenu() {
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+    drawBanner(titleLine(kProgramTitle, Credit::Long));
     menuRow(5, 9, "M E N U");
     menuRow(6, 9, "-------");
     menuRow(7, 9, "1.   Lichobeznik pravouhly");
@@ -44,8 +42,6 @@ void runTablox() {
     std::fesetround(FE_TONEAREST);
     std::feclearexcept(FE_ALL_EXCEPT);
     std::setlocale(LC_NUMERIC, "C");
-    choice = 0;
-    scratch = 0;
     for (;;) {
         drawMenu();
         chooseAndDispatch();

@@ -15,7 +15,10 @@ void runOctagonSide();      // 9: octagonal plate side from mass
 
 // The arithmetic of each calculation, apart from its screens.
 
-// Weight in tonnes of `count` steel sheets (7.87 t/m3); dimensions in mm.
+// The density of steel in t/m3, which is the same number in kg/dm3.
+constexpr double kSteelDensity = 7.87;
+
+// Weight in tonnes of `count` steel sheets; dimensions in mm.
 float sheetWeight(float sheetLength, float sheetWidth, float thickness, float count);
 
 // Strips of sheet width `B1` needed for `count` pieces of width `B`, laid side by side:

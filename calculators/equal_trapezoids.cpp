@@ -1,8 +1,8 @@
 // Menu item 5: whether two equal right-angled trapezoids, the second turned through 180
 // degrees, fit side by side across a sheet.
 #include "app/furniture.h"
-#include "app/shell.h"
 #include "calculators/calculators.h"
+#include "calculators/mirrored_pieces.h"
 #include "display/display.h"
 
 EqualPairFit equalTrapezoidsFit(float sheetLength, float sheetWidth, float pieceLength,
@@ -21,17 +21,9 @@ EqualPairFit equalTrapezoidsFit(float sheetLength, float sheetWidth, float piece
 
 void runEqualTrapezoids() {
     float sheetLength = 0, sheetWidth = 0, pieceLength = 0, shortSide = 0, longSide = 0;
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Short));
+    drawBanner(titleLine(kProgramTitle, Credit::Short));
     drawSheetOutline();
-    setColor(12);
-    drawLine(302, 102, 302, 200); // upper piece, long side at the left
-    drawLine(302, 102, 500, 102);
-    drawLine(302, 200, 500, 160);
-    drawLine(500, 160, 500, 102);
-    drawLine(548, 248, 548, 160); // lower piece, long side at the right
-    drawLine(548, 160, 350, 200);
-    drawLine(548, 248, 350, 248);
-    drawLine(350, 248, 350, 200);
+    drawMirroredPieces(200, 160, 160);
     labelAt(6, 51, "A");
     labelAt(11, 71, "B");
     labelAt(16, 56, "A1");

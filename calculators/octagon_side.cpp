@@ -2,14 +2,12 @@
 #include <cmath>
 
 #include "app/furniture.h"
-#include "app/shell.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 
 namespace {
 // The area of a regular octagon of side 1 (2 + 2 * sqrt 2), as a single.
 constexpr float kOctagonFactor = 4.8284273f;
-constexpr double kSteelDensity = 7.87; // t/m3
 constexpr double kSquareRootOfTwo = 1.4142135623730951;
 } // namespace
 
@@ -27,7 +25,7 @@ OctagonSide octagonSide(float plateMass, float thickness) {
 
 void runOctagonSide() {
     float plateMass = 0, thickness = 0;
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+    drawBanner(titleLine(kProgramTitle, Credit::Long));
     // The dimension lines in colour 11, left by the banner.
     drawLine(350, 80, 350, 180);
     drawLine(340, 90, 560, 90);
@@ -49,7 +47,7 @@ void runOctagonSide() {
     drawLine(350, 290, 410, 350); // lower left corner
     askValue(6, "Hmotnost cinky v Kg    ", plateMass, true);
     askValue(7, "Tlouska materialu v mm ", thickness, true);
-    OctagonSide octagon = octagonSide(plateMass, thickness);
+    const OctagonSide octagon = octagonSide(plateMass, thickness);
     // The side first: a text longer than ten characters runs on into the leg's cell.
     echoValue(12, 5, 52, "", octagon.sideLength);
     echoValue(12, 5, 62, "", octagon.cornerLeg);
@@ -57,7 +55,5 @@ void runOctagonSide() {
     locate(25, 50);
     printNumber(octagon.totalWidth, false);
     printText(" mm", true);
-    plateMass = thickness = 0;
-    octagon = {};
     pauseForEnter();
 }

@@ -2,7 +2,6 @@
 #include <cmath>
 
 #include "app/furniture.h"
-#include "app/shell.h"
 #include "calculators/calculators.h"
 #include "calculators/ring_sketch.h"
 #include "display/display.h"
@@ -12,9 +11,7 @@ PlateDiameter plateDiameter(float plateMass, float innerDiameter, float thicknes
     plate.thicknessDm = static_cast<float>(thickness * 0.01);
     // Halved first, then scaled to dm.
     plate.innerRadius = static_cast<float>(innerDiameter / 2.0 * 0.01);
-    const float innerSquared = plate.innerRadius * plate.innerRadius;
-    plate.innerMass =
-        static_cast<float>(static_cast<double>(plate.thicknessDm) * innerSquared * kDiscMassFactor);
+    plate.innerMass = discMass(plate.thicknessDm, plate.innerRadius);
     plate.totalMass = plateMass + plate.innerMass;
     // The radius in dm of a full disc of the total mass, as a diameter in mm.
     const double massPerSquare = plate.thicknessDm * kDiscMassFactor;
@@ -24,7 +21,7 @@ PlateDiameter plateDiameter(float plateMass, float innerDiameter, float thicknes
 
 void runPlateDiameter() {
     float plateMass = 0, innerDiameter = 0, thickness = 0;
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Long), 75);
+    drawBanner(titleLine(kProgramTitle, Credit::Long), 75);
     setColor(11);
     locate(5, 1);
     printText("VYPOCET PRUMERU KRUHU", true);
@@ -33,7 +30,7 @@ void runPlateDiameter() {
     askValue(8, "Vnitrni prumer v mm ", innerDiameter, true);
     echoValue(11, 13, 55, "", innerDiameter);
     askValue(9, "Tlouska materialu v mm ", thickness, true);
-    PlateDiameter plate = plateDiameter(plateMass, innerDiameter, thickness);
+    const PlateDiameter plate = plateDiameter(plateMass, innerDiameter, thickness);
     setColor(12);
     locate(24, 39);
     printText("Vnejsi prumer kola bude ", false);
@@ -44,6 +41,4 @@ void runPlateDiameter() {
     printNumber(plate.outerDiameter, false);
     printText(" mm ", true);
     pauseForEnter();
-    plateMass = innerDiameter = thickness = 0;
-    plate = {};
 }

@@ -1,18 +1,10 @@
 // Menu item 7: the mass of a ring cut from plate.
 #include "app/furniture.h"
-#include "app/shell.h"
 #include "calculators/calculators.h"
 #include "calculators/ring_sketch.h"
 #include "display/display.h"
 
 namespace {
-// The mass of a full disc: the radius squared in single precision, then the thickness
-// and the density factor in double, rounded to single once.
-float discMass(float thicknessDm, float radius) {
-    const float squared = radius * radius;
-    return static_cast<float>(static_cast<double>(thicknessDm) * squared * kDiscMassFactor);
-}
-
 // A typed millimetre diameter as a radius in dm: scaled first, then halved, in double.
 float radiusDm(float diameter) {
     return static_cast<float>(diameter * 0.01 / 2.0);
@@ -32,7 +24,7 @@ RingWeight ringWeight(float outerDiameter, float innerDiameter, float thickness)
 
 void runRingWeight() {
     float outerDiameter = 0, innerDiameter = 0, thickness = 0;
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+    drawBanner(titleLine(kProgramTitle, Credit::Long));
     setColor(11);
     locate(5, 1);
     printText("VYPOCET HMOTNOSTI KOLA S DIROU", true);
@@ -45,19 +37,11 @@ void runRingWeight() {
     askValue(8, "Vnitrni prumer v mm ", innerDiameter, true);
     echoValue(11, 13, 55, "", innerDiameter);
     askValue(9, "Tloustka v mm ", thickness, true);
-    RingWeight ring = ringWeight(outerDiameter, innerDiameter, thickness);
+    const RingWeight ring = ringWeight(outerDiameter, innerDiameter, thickness);
     setColor(12);
     locate(24, 39);
     printText("Celkova hmotnost KOLA", false);
     printNumber(ring.ringMass, false);
     printText(" Kg", true);
-
-    // This screen's pause clears the working values after its text and before its input.
-    setColor(11);
-    locate(28, 2);
-    printText("pokracuj klavesou ENTER", true);
-    outerDiameter = innerDiameter = thickness = 0;
-    ring = {};
-    inputLine("", false, false);
-    readSingle(scratch);
+    pauseForEnter();
 }

@@ -1,13 +1,12 @@
 // Menu item 4: the weight of a number of sheets in tonnes.
 #include "app/furniture.h"
-#include "app/shell.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 
 float sheetWeight(float sheetLength, float sheetWidth, float thickness, float count) {
-    // Cubic millimetres in single precision, in this order; then m3 and 7.87 t/m3 in double.
+    // Cubic millimetres in single precision, in this order; then m3 and tonnes in double.
     const float volume = ((sheetWidth * sheetLength) * thickness) * count;
-    return static_cast<float>(static_cast<double>(volume) / 1000000000.0 * 7.87);
+    return static_cast<float>(static_cast<double>(volume) / 1000000000.0 * kSteelDensity);
 }
 
 void runSheetWeight() {

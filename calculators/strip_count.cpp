@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "app/furniture.h"
-#include "app/shell.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 
@@ -53,20 +52,13 @@ float stripCount(float B, float count, float B1) {
 void runStripCount() {
     for (;;) {
         float B = 0, count = 0, B1 = 0;
-        drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+        drawBanner(titleLine(kProgramTitle, Credit::Long));
         drawSheetOutline();
         setColor(12);
         drawPieceOutline();
-        setColor(9);
-        locate(15, 52);
-        printText("B", true);
-        setColor(9);
-        locate(17, 39);
-        printText("Pocet kusu ", false);
-        printNumber(count, true);
-        setColor(9);
-        locate(11, 69);
-        printText("B1", true);
+        labelAt(15, 52, "B");
+        echoValue(9, 17, 39, "Pocet kusu ", count); // 0 until it is typed
+        labelAt(11, 69, "B1");
         askValue(6, "Sirka tvaru B v mm", B);
         echoValue(9, 15, 52, "", B);
         askValue(9, "Pocet kusu        ", count);

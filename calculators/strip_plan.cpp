@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "app/furniture.h"
-#include "app/shell.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 
@@ -31,9 +30,7 @@ StripPlan stripPlan(float A, float B, float count, float A1, float B1, float thi
     p.sheetsShown = floorSingle(p.sheets * 10) / 10;
     p.stripsAlong = count / p.fitA;
     p.stripsAcross = count / p.fitB;
-    // Cubic millimetres in single precision, then m3 and 7.87 t/m3 in double.
-    const float volume = ((B1 * A1) * thickness) * p.sheets;
-    p.weightRaw = static_cast<float>(static_cast<double>(volume) / 1000000000.0 * 7.87);
+    p.weightRaw = sheetWeight(A1, B1, thickness, p.sheets); // fraction of a sheet included
     p.weightShown = floorSingle(4 * p.weightRaw) / 4;
     // Only the grid pieces count as used; the rest pieces do not lower the waste.
     const float sheetArea = (B1 * A1) * p.sheets;
@@ -49,6 +46,9 @@ StripPlan stripPlan(float A, float B, float count, float A1, float B1, float thi
 
 namespace {
 
+// The title on both of this calculation's screens.
+constexpr std::string_view kStripPlanTitle = "TABLOX version 1.8";
+
 void echoInputs(float A, float B, float count, float A1, float B1) {
     echoValue(9, 13, 43, "", A);
     echoValue(9, 15, 52, "", B);
@@ -58,7 +58,7 @@ void echoInputs(float A, float B, float count, float A1, float B1) {
 }
 
 void showPlan(const StripPlan& p, float A, float B, float count, float A1, float B1) {
-    drawWideBanner(titleLine("TABLOX version 1.8", Credit::Short));
+    drawWideBanner(titleLine(kStripPlanTitle, Credit::Short));
     drawPieceOutline();
     if (p.restUsed == 1) drawBox(530, 101, 548, 248);
     echoInputs(A, B, count, A1, B1);
@@ -120,24 +120,13 @@ void showPlan(const StripPlan& p, float A, float B, float count, float A1, float
 void runStripPlan() {
     for (;;) {
         float A = 0, B = 0, count = 0, A1 = 0, B1 = 0, thickness = 0;
-        drawWideBanner(titleLine("TABLOX version 1.8", Credit::Long));
+        drawWideBanner(titleLine(kStripPlanTitle, Credit::Long));
         drawPieceOutline();
-        setColor(9);
-        locate(13, 43);
-        printText("A", true);
-        setColor(9);
-        locate(15, 52);
-        printText("B", true);
-        setColor(9);
-        locate(17, 39);
-        printText("Pocet kusu ", false);
-        printNumber(count, true);
-        setColor(9);
-        locate(6, 50);
-        printText("A1", true);
-        setColor(9);
-        locate(11, 70);
-        printText("B1", true);
+        labelAt(13, 43, "A");
+        labelAt(15, 52, "B");
+        echoValue(9, 17, 39, "Pocet kusu ", count); // 0 until it is typed
+        labelAt(6, 50, "A1");
+        labelAt(11, 70, "B1");
         askValue(6, "Delka tvaru A v mm", A);
         echoValue(9, 13, 43, "", A);
         askValue(9, "Sirka tvaru B v mm", B);

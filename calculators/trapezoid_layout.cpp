@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/furniture.h"
-#include "app/shell.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 
@@ -113,7 +112,7 @@ void printAt(int colour, int row, int column, float value) {
 }
 
 void showCutListing(const StripLayout& layout) {
-    drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+    drawBanner(titleLine(kProgramTitle, Credit::Long));
     drawInterlockedPieces();
     setColor(9);
     locate(5, 2);
@@ -159,7 +158,7 @@ void showCutListing(const StripLayout& layout) {
 void runTrapezoidLayout() {
     for (;;) {
         float a = 0, b = 0, c = 0, d = 0, e = 0;
-        drawBanner(titleLine("TABLOX version 2.0", Credit::Long));
+        drawBanner(titleLine(kProgramTitle, Credit::Long));
         drawInputDiagram();
         labelAt(7, 36, "A");
         labelAt(7, 59, "B");

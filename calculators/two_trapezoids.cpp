@@ -1,8 +1,8 @@
 // Menu item 6: whether two different right-angled trapezoids, laid mirror-wise across a
 // sheet, keep clear of each other at the line of each short side.
 #include "app/furniture.h"
-#include "app/shell.h"
 #include "calculators/calculators.h"
+#include "calculators/mirrored_pieces.h"
 #include "display/display.h"
 
 namespace {
@@ -33,6 +33,9 @@ MirroredPairFit twoTrapezoidsFit(float sheetLength, float sheetWidth, TrapezoidP
 
 namespace {
 
+// The title on both of this calculation's screens.
+constexpr std::string_view kTwoTrapezoidsTitle = "TABLOX version 1.7";
+
 struct Inputs {
     float sheetLength = 0, sheetWidth = 0;
     TrapezoidPiece lower{0, 0, 0}, upper{0, 0, 0};
@@ -57,17 +60,9 @@ void showAt(EchoCell cell, float value) {
 
 Inputs askInputs() {
     Inputs in;
-    drawBanner(titleLine("TABLOX version 1.7", Credit::Long));
+    drawBanner(titleLine(kTwoTrapezoidsTitle, Credit::Long));
     drawSheetOutline();
-    setColor(12);
-    drawLine(302, 102, 302, 215); // the upper (second) piece
-    drawLine(302, 102, 500, 102);
-    drawLine(302, 215, 500, 150);
-    drawLine(500, 150, 500, 102);
-    drawLine(548, 248, 548, 160); // the lower (first) piece
-    drawLine(548, 160, 350, 200);
-    drawLine(548, 248, 350, 248);
-    drawLine(350, 248, 350, 200);
+    drawMirroredPieces(215, 150, 160); // the upper piece is the second, the lower the first
     labelAt(6, 51, "A");
     labelAt(11, 71, "B");
     labelAt(16, 56, "A1");
@@ -94,16 +89,8 @@ Inputs askInputs() {
 void showOutcome(const Inputs& in, const MirroredPairFit& fit) {
     const float upperEnd = fit.b1Intrudes ? 225 : 200;
     const float lowerEnd = fit.b2Intrudes ? 130 : 160;
-    drawWideBanner(titleLine("TABLOX version 1.7", Credit::Short));
-    setColor(12);
-    drawLine(302, 102, 302, upperEnd);
-    drawLine(302, 102, 500, 102);
-    drawLine(302, upperEnd, 500, 160);
-    drawLine(500, 160, 500, 102);
-    drawLine(548, 248, 548, lowerEnd);
-    drawLine(548, lowerEnd, 350, 200);
-    drawLine(548, 248, 350, 248);
-    drawLine(350, 248, 350, 200);
+    drawWideBanner(titleLine(kTwoTrapezoidsTitle, Credit::Short));
+    drawMirroredPieces(upperEnd, 160, lowerEnd);
 
     setColor(9);
     showAt(kSheetLengthCell, in.sheetLength);

@@ -5,6 +5,8 @@
 #include <array>
 #include <utility>
 
+#include "display/utf8.h"
+
 namespace {
 
 // The Unicode character that each code page 437 byte shows on screen.
@@ -58,31 +60,10 @@ int unicodeToCp437(char32_t ch) {
 
 std::vector<int> utf8ToCp437(std::string_view text) {
     std::vector<int> codes;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int length = lead < 0x80         ? 1
-                     : (lead >> 5) == 6  ? 2
-                     : (lead >> 4) == 14 ? 3
-                     : (lead >> 3) == 30 ? 4
-                                         : 0;
-        if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
-            ++i; // a stray or cut-off byte: skipped
-            continue;
-        }
-        char32_t ch = length == 1 ? lead : lead & (0x7F >> length);
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((next & 0xC0) != 0x80) valid = false;
-            ch = (ch << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            ++i;
-            continue;
-        }
-        i += static_cast<std::size_t>(length);
-        const int code = unicodeToCp437(ch);
+    Utf8Decoder decoder;
+    for (char byte : text) {
+        const auto ch = decoder.feed(static_cast<unsigned char>(byte));
+        const int code = ch ? unicodeToCp437(*ch) : -1;
         if (code > 0) codes.push_back(code);
     }
     return codes;

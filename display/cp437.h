@@ -8,5 +8,6 @@
 char32_t cp437ToUnicode(std::uint8_t code);
 // The code page 437 code typed for a Unicode character, or -1 when it has none.
 int unicodeToCp437(char32_t ch);
-// The codes of the characters of a UTF-8 text; characters without a code are dropped.
+// The codes of the characters of a UTF-8 text (read strictly, display/utf8.h);
+// characters without a code and malformed bytes are dropped.
 std::vector<int> utf8ToCp437(std::string_view text);

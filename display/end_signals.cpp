@@ -2,6 +2,7 @@
 
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 
@@ -17,17 +18,22 @@
 
 namespace {
 
-constexpr std::array<int, 3> kEndSignals = {SIGINT, SIGTERM, SIGHUP};
+constexpr std::array<int, 3> kOrderlyEndSignals = {SIGINT, SIGTERM, SIGHUP};
 
-// What the handler touches: a lock-free atomic only.
+// What the handler touches: a lock-free atomic and the wake-up's write().
 std::atomic<int> noted{0};
 static_assert(std::atomic<int>::is_always_lock_free);
+
+const Wakeup& wakeup() {
+    static const Wakeup w;
+    return w;
+}
 
 struct Previous {
     struct sigaction action {};
     bool installed = false;
 };
-std::array<Previous, kEndSignals.size()> previous;
+std::array<Previous, kOrderlyEndSignals.size()> previous;
 
 void setDefault(int signal) {
     struct sigaction action {};
@@ -38,7 +44,12 @@ void setDefault(int signal) {
 
 extern "C" void noteEndSignal(int signal) {
     int none = 0;
-    if (noted.compare_exchange_strong(none, signal)) return;
+    if (noted.compare_exchange_strong(none, signal)) {
+        const int savedErrno = errno;
+        wakeup().raise();
+        errno = savedErrno;
+        return;
+    }
     // Already on the way out and signalled again: end now. Both calls are
     // async-signal-safe; the signal is delivered once this handler returns.
     setDefault(signal);
@@ -48,29 +59,35 @@ extern "C" void noteEndSignal(int signal) {
 } // namespace
 
 void watchEndSignals() {
-    for (std::size_t i = 0; i < kEndSignals.size(); ++i) {
+    wakeup(); // made now, not first inside the handler
+    for (std::size_t i = 0; i < kOrderlyEndSignals.size(); ++i) {
         Previous& p = previous[i];
-        if (p.installed || sigaction(kEndSignals[i], nullptr, &p.action) != 0) continue;
+        if (p.installed || sigaction(kOrderlyEndSignals[i], nullptr, &p.action) != 0) continue;
         if (p.action.sa_handler == SIG_IGN) continue;
         struct sigaction action {};
         action.sa_handler = noteEndSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;
-        p.installed = sigaction(kEndSignals[i], &action, nullptr) == 0;
+        p.installed = sigaction(kOrderlyEndSignals[i], &action, nullptr) == 0;
     }
 }
 
 void unwatchEndSignals() {
-    for (std::size_t i = 0; i < kEndSignals.size(); ++i) {
+    for (std::size_t i = 0; i < kOrderlyEndSignals.size(); ++i) {
         Previous& p = previous[i];
-        if (p.installed) sigaction(kEndSignals[i], &p.action, nullptr);
+        if (p.installed) sigaction(kOrderlyEndSignals[i], &p.action, nullptr);
         p.installed = false;
     }
     noted.store(0);
+    wakeup().drain();
 }
 
 int endSignalNoted() {
     return noted.load();
+}
+
+const Wakeup& endSignalWakeup() {
+    return wakeup();
 }
 
 void endBySignal(int signal) {

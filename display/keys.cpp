@@ -3,21 +3,19 @@
 
 namespace {
 
-constexpr int extended(int scan) {
-    return scan * 256 + 255;
-}
-
-// Scan codes of the editing keys and arrows: plain (Shift gives the same), with Ctrl.
-struct EditingScans {
+// The editing keys and arrows: their code (Shift gives the same) and the scan code that
+// they give with Ctrl.
+struct EditingKey {
     Key key;
-    int plain;
-    int withCtrl;
+    int code;
+    int ctrlScan;
 };
-constexpr EditingScans kEditing[] = {
-    {Key::Home, 0x47, 0x77},   {Key::Up, 0x48, 0x8D},       {Key::PageUp, 0x49, 0x84},
-    {Key::Left, 0x4B, 0x73},   {Key::Right, 0x4D, 0x74},    {Key::End, 0x4F, 0x75},
-    {Key::Down, 0x50, 0x91},   {Key::PageDown, 0x51, 0x76}, {Key::Insert, 0x52, 0x92},
-    {Key::Delete, 0x53, 0x93},
+constexpr EditingKey kEditing[] = {
+    {Key::Home, kKeyHome, 0x77},     {Key::Up, kKeyUp, 0x8D},
+    {Key::PageUp, kKeyPageUp, 0x84}, {Key::Left, kKeyLeft, 0x73},
+    {Key::Right, kKeyRight, 0x74},   {Key::End, kKeyEnd, 0x75},
+    {Key::Down, kKeyDown, 0x91},     {Key::PageDown, kKeyPageDown, 0x76},
+    {Key::Insert, kKeyInsert, 0x92}, {Key::Delete, kKeyDelete, 0x93},
 };
 
 // With Num Lock off the keypad keys are the editing keys; 5 is none of them.
@@ -74,22 +72,22 @@ KeyCodes keyCodes(const KeyPress& press) {
     }
     if (p.key >= Key::F1 && p.key <= Key::F12) {
         const int scan = functionKeyScan(p);
-        return scan == 0 ? KeyCodes{} : one(extended(scan));
+        return scan == 0 ? KeyCodes{} : one(extendedKeyCode(scan));
     }
-    for (const EditingScans& e : kEditing)
-        if (e.key == p.key) return one(extended(p.ctrl ? e.withCtrl : e.plain));
+    for (const EditingKey& e : kEditing)
+        if (e.key == p.key) return one(p.ctrl ? extendedKeyCode(e.ctrlScan) : e.code);
     switch (p.key) {
     case Key::Enter:
     case Key::KeypadEnter:
-        return one(p.ctrl ? 10 : 13);
+        return one(p.ctrl ? kKeyLineFeed : kKeyEnter);
     case Key::Backspace:
-        return one(p.ctrl ? 127 : 8);
+        return one(p.ctrl ? 127 : kKeyBackspace);
     case Key::Tab:
         if (p.ctrl) return {};
-        if (p.shift) return KeyCodes{{extended(0x0F), 9}, 2};
-        return one(9);
+        if (p.shift) return KeyCodes{{extendedKeyCode(0x0F), kKeyTab}, 2};
+        return one(kKeyTab);
     case Key::Escape:
-        return one(27);
+        return one(kKeyEscape);
     default:
         return {};
     }

@@ -1,9 +1,32 @@
 // Key presses become key codes: a character key gives its code page 437 code through
-// the typed text; a key without a character gives scan code * 256 + 255. The window
-// back ends turn their native key events into a KeyPress and ask here for the codes.
+// the typed text; a key without a character gives scan code * 256 + 255. Both back ends,
+// the window and the terminal, turn their native key events into a KeyPress and typed
+// text and ask here for the codes.
 #pragma once
 #include <array>
 #include <cstdint>
+
+// Key codes, as the key buffer holds them and the line editor reads them: a character
+// is its code page 437 code, 1 to 255; a key without one is scan code * 256 + 255.
+constexpr int extendedKeyCode(int scan) {
+    return scan * 256 + 255;
+}
+constexpr int kKeyBackspace = 8;
+constexpr int kKeyTab = 9;
+constexpr int kKeyLineFeed = 10; // Ctrl+Enter
+constexpr int kKeyEnter = 13;
+constexpr int kKeyEscape = 27;
+constexpr int kKeyHome = extendedKeyCode(0x47);
+constexpr int kKeyUp = extendedKeyCode(0x48);
+constexpr int kKeyPageUp = extendedKeyCode(0x49);
+constexpr int kKeyLeft = extendedKeyCode(0x4B);
+constexpr int kKeyRight = extendedKeyCode(0x4D);
+constexpr int kKeyEnd = extendedKeyCode(0x4F);
+constexpr int kKeyDown = extendedKeyCode(0x50);
+constexpr int kKeyPageDown = extendedKeyCode(0x51);
+constexpr int kKeyInsert = extendedKeyCode(0x52);
+constexpr int kKeyDelete = extendedKeyCode(0x53);
+constexpr int kKeyCloseBox = extendedKeyCode(0x6B); // the window's close box
 
 // The keys that give codes of their own; every other key is Other (its character, if
 // any, arrives as typed text).

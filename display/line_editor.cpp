@@ -175,14 +175,14 @@ std::string_view characterAt(const LineEdit& line) {
     return std::string_view(line.text).substr(line.position, 1);
 }
 
-// Waits for a key, sleeping between polls of the key buffer.
+// Waits for a key: takes the oldest one waiting, or sleeps until one is written.
 int waitForKey() {
     for (;;) {
         {
             std::lock_guard guard(display().lock);
             if (display().keys.waiting()) return display().keys.take();
         }
-        windowIdle(25);
+        windowAwaitKey();
     }
 }
 

@@ -4,19 +4,7 @@
 #include <cstddef>
 #include <string>
 
-// Key codes the editor acts on besides the characters: extended codes are scan*256+255.
-constexpr int kKeyEnter = 13;
-constexpr int kKeyLineFeed = 10; // Ctrl+Enter
-constexpr int kKeyBackspace = 8;
-constexpr int kKeyTab = 9;
-constexpr int kKeyEscape = 27;
-constexpr int kKeyHome = 0x47FF;
-constexpr int kKeyUp = 0x48FF;
-constexpr int kKeyLeft = 0x4BFF;
-constexpr int kKeyRight = 0x4DFF;
-constexpr int kKeyEnd = 0x4FFF;
-constexpr int kKeyDown = 0x50FF;
-constexpr int kKeyDelete = 0x53FF;
+#include "display/keys.h" // the names of the key codes that applyKey acts on
 
 // The line being typed: its text and the insertion point (0 = before the first character).
 struct LineEdit {

@@ -43,6 +43,19 @@ std::uint8_t Screen::commonestColour(int row, int column) const {
     return *commonest == 0 ? background : static_cast<std::uint8_t>(commonest - counts.begin());
 }
 
+bool Screen::anyRowChanged() const {
+    return std::find(rowChanged.begin(), rowChanged.end(), true) != rowChanged.end();
+}
+
+void ScreenLock::unlock() {
+    // Rows are marked and not yet asked for only while the program's thread holds the
+    // lock, so only its operations ask.
+    const bool ask = --depth_ == 0 && !asked_ && display().screen.anyRowChanged();
+    if (ask) asked_ = true;
+    mutex_.unlock();
+    if (ask) windowShowChanges();
+}
+
 namespace {
 
 // The executable's file name without directory and last extension.
@@ -255,6 +268,7 @@ void KeyBuffer::write(int code) {
     codes_[static_cast<std::size_t>(writePos_)] = code;
     writePos_ = (writePos_ + 1) % static_cast<int>(codes_.size());
     if (writePos_ == readPos_) readPos_ = (readPos_ + 1) % static_cast<int>(codes_.size());
+    written_.raise();
 }
 
 int KeyBuffer::take() {

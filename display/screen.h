@@ -7,6 +7,8 @@
 #include <mutex>
 #include <string_view>
 
+#include "display/wakeup.h"
+
 constexpr int kScreenWidth = 640;
 constexpr int kScreenHeight = 480;
 constexpr int kTextColumns = 80;
@@ -66,28 +68,49 @@ struct Screen {
     // The colour most pixels of the cell have, leaving out the background; the
     // background when all of them have it.
     std::uint8_t commonestColour(int row, int column) const;
+    bool anyRowChanged() const;
 };
-
-// Key codes: a character is its code page 437 code; a key without one is scan*256+255.
-constexpr int kKeyCloseBox = 0x6BFF;
 
 // A ring of 16 key codes; when full, writing drops the oldest (15 can wait).
 class KeyBuffer {
   public:
+    // Also raises written(), so that a wait for a key ends.
     void write(int code);
     bool waiting() const { return readPos_ != writePos_; }
     int take(); // the oldest code, or 0 when none waits
     void clear() { readPos_ = writePos_ = 0; }
+    // Raised by every write; the line editor waits for it.
+    const Wakeup& written() const { return written_; }
 
   private:
     std::array<int, 16> codes_{};
     int readPos_ = 0;
     int writePos_ = 0;
+    Wakeup written_;
+};
+
+// The one recursive screen lock. The end of a display operation is the release of its
+// outermost hold: if the operation marked rows, the window is then asked once to show
+// them (windowShowChanges), and not asked again until it has taken them (taken()).
+class ScreenLock {
+  public:
+    void lock() {
+        mutex_.lock();
+        ++depth_;
+    }
+    void unlock();
+    // The window has copied and cleared the marked rows; called under the lock.
+    void taken() { asked_ = false; }
+
+  private:
+    std::recursive_mutex mutex_;
+    int depth_ = 0;      // holds of the owning thread
+    bool asked_ = false; // the window was asked to show the marked rows
 };
 
 // The state shared by the program's thread and the window thread.
 struct Display {
-    std::recursive_mutex lock;
+    ScreenLock lock;
     Screen screen;
     bool graphicsMode = false; // false until the first successful setScreenMode
     KeyBuffer keys;

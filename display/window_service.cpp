@@ -1,8 +1,7 @@
-// Chooses a back end for each window and forwards beeps and idle waits to it.
+// Chooses a back end for each window and forwards beeps, changes and waits to it.
 #include "display/window_service.h"
 
-#include <chrono>
-#include <thread>
+#include <array>
 #include <utility>
 
 #include "display/display.h"
@@ -67,12 +66,28 @@ void endIfSignalled() {
 }
 } // namespace
 
-void windowIdle(int milliseconds) {
+void windowShowChanges() {
+    if (service().current) service().current->showChanges();
+}
+
+void awaitKeyOrEndSignal() {
+    const Wakeup& written = display().keys.written();
+    const std::array<int, 2> fds = {written.fd(), endSignalWakeup().fd()};
+    awaitReadable(fds.data(), static_cast<int>(fds.size()));
+    // Taken back only now: a key written after this is seen by the next wait.
+    written.drain();
+}
+
+void WindowBackend::awaitKey() {
+    awaitKeyOrEndSignal();
+}
+
+void windowAwaitKey() {
     endIfSignalled();
     if (service().current)
-        service().current->idle(milliseconds);
+        service().current->awaitKey();
     else
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+        awaitKeyOrEndSignal();
     endIfSignalled();
 }
 

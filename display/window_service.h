@@ -17,8 +17,13 @@ class WindowBackend {
     virtual void close() = 0;
     // Sounds 1000 Hz for 250 ms where sound is possible; returns at once otherwise.
     virtual void beep() = 0;
-    // Called by the line editor while no key waits: sleeps about `milliseconds`.
-    virtual void idle(int milliseconds) = 0;
+    // A display operation has marked rows: show them soon, all of them at once, taking
+    // them under the screen lock. Called on the program's thread, without the lock.
+    virtual void showChanges() = 0;
+    // Called by the line editor while no key waits: returns once a key may wait, or
+    // once an end signal has been noted. The default waits for display().keys to be
+    // written from another thread.
+    virtual void awaitKey();
 };
 
 using BackendFactory = std::unique_ptr<WindowBackend> (*)();
@@ -32,9 +37,14 @@ bool replaceWindow(const std::string& title, std::string& why);
 // Closes the window, if one is open.
 void closeWindow();
 void windowBeep();
-// The line editor's wait while no key waits: the back end's idle. An end signal noted
-// before or during the wait ends the program through endProgram (display/end_signals.h).
-void windowIdle(int milliseconds);
+// Asks the window to show the rows that a display operation has marked.
+void windowShowChanges();
+// The line editor's wait while no key waits: the back end's awaitKey. An end signal
+// noted before or during the wait ends the program through endProgram
+// (display/end_signals.h).
+void windowAwaitKey();
+// Waits, without a time limit, until display().keys is written or an end signal is noted.
+void awaitKeyOrEndSignal();
 
 // Thrown by endProgram (and when no window can be opened at all); the program's
 // entry point returns `status` as the exit status.

@@ -16,6 +16,9 @@ TEST(Cp437, CharactersWithoutACodeAndBrokenBytesAreDropped) {
     EXPECT_EQ(utf8ToCp437("\xc4\x8d"), std::vector<int>{});         // c caron
     EXPECT_EQ(utf8ToCp437("\xe2\x82\xac" "5"), (std::vector<int>{53})); // euro sign
     EXPECT_EQ(utf8ToCp437("\xff" "7\xc3"), (std::vector<int>{55}));
+    // Only the shortest form counts: overlong 'A', CR and e acute, a surrogate, U+110000.
+    EXPECT_EQ(utf8ToCp437("\xc1\x81\xc0\x8d\xe0\x83\xa9\xed\xa0\x80\xf4\x90\x80\x80" "8"),
+              (std::vector<int>{56}));
 }
 
 TEST(Cp437, EveryGlyphAbove127MapsBackToItsCode) {

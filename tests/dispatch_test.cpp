@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
+#include "app/furniture.h"
+#include "app/working_values.h"
 #include "display/display.h"
 #include "display/line_editor.h"
 #include "tests/harness.h"
@@ -156,7 +157,6 @@ TEST(Credits, EnterGoesBackToAFreshMenu) {
 TEST(Pause, TextOnRow28AndInputBelowWithoutQuestionMark) {
     freshScreen();
     memoryWindows().script.assign({'4', '2', kKeyEnter});
-    scratch = 0;
     pauseForEnter();
     EXPECT_EQ(ScreenCells::decode(screen()).rowText(28), " pokracuj klavesou ENTER");
     EXPECT_EQ(ScreenCells::decode(screen()).rowText(29), "42");
@@ -169,7 +169,6 @@ TEST(Pause, TextOnRow28AndInputBelowWithoutQuestionMark) {
 TEST(Pause, VariantWithQuestionMarkAndLineEnd) {
     freshScreen();
     memoryWindows().script.assign({'7', kKeyEnter});
-    scratch = 0;
     pauseForEnterWithQuestion();
     const ScreenCells cells = ScreenCells::decode(screen());
     EXPECT_EQ(cells.rowText(28), "  klavesou ENTER");

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/shell.h"
+#include "app/banner.h"
 #include "tests/harness.h"
 
 class ExpectedScreen {

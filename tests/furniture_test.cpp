@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/furniture.h"
-#include "app/shell.h"
+#include "app/working_values.h"
 #include "display/display.h"
 #include "tests/harness.h"
 #include "tests/screen_checks.h"
@@ -127,7 +127,6 @@ TEST(Furniture, OnlyAnAnswerReadAsTwoMeansNo) {
 
 TEST(Furniture, RefusalOnItsRowThenThePause) {
     freshScreenTyping("5\n");
-    scratch = 0;
     showRefusal(24);
     const ProgramRun run = snapshot();
     expectRow(run, 24, padded("", 19) + "NELZE PROVEST! Tabule je mensi nez tvar.", 12);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/shell.h"
+#include "app/working_values.h"
 #include "display/display.h"
 #include "display/font.h"
 #include "display/window_service.h"
@@ -37,18 +38,21 @@ void expectCellsMatchPixels(const Screen& s) {
         }
 }
 
-void resetDisplay() {
+} // namespace
+
+void resetProgramState() {
     setWindowBackends({makeMemoryBackend});
     memoryWindows() = MemoryWindows{};
+    choice = 0;
+    scratch = 0;
     std::lock_guard guard(display().lock);
     display().graphicsMode = false;
     display().keys.clear();
 }
-} // namespace
 
 ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& typedAhead,
                       std::function<int()> typist) {
-    resetDisplay();
+    resetProgramState();
     memoryWindows().script.assign(script.begin(), script.end());
     memoryWindows().typist = std::move(typist);
     for (int code : typedAhead)
@@ -70,7 +74,7 @@ ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& ty
 }
 
 void freshScreen() {
-    resetDisplay();
+    resetProgramState();
     setScreenMode();
 }
 

@@ -35,6 +35,11 @@ std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b);
 ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& typedAhead = {},
                       std::function<int()> typist = {});
 
+// Puts back everything that outlives a run as a new process has it: the in-memory back
+// end with no window open, the display, its key buffer, `choice` and `scratch`. Every test
+// starts so (tests/fresh_state.cpp), and so does every run of runProgram.
+void resetProgramState();
+
 // Puts the display into the state of a fresh run with one in-memory window open, for
 // tests of single display operations.
 void freshScreen();

@@ -26,7 +26,9 @@ namespace {
 constexpr auto kPatience = std::chrono::seconds(20);
 }
 
-PtyProgram::PtyProgram(PtyOptions options) : terminal(options.columns, options.rows) {
+PtyProgram::PtyProgram(PtyOptions options)
+    : terminal(options.columns, options.rows,
+               {options.term ? options.term : "", options.trueColour, options.characters}) {
     winsize size{};
     size.ws_col = static_cast<unsigned short>(options.columns);
     size.ws_row = static_cast<unsigned short>(options.rows);
@@ -34,17 +36,21 @@ PtyProgram::PtyProgram(PtyOptions options) : terminal(options.columns, options.r
         throw std::runtime_error(std::string("openpty: ") + std::strerror(errno));
     before_ = settings();
 
-    // The environment of the program: no display, so the terminal is the window.
+    // The environment of the program: no display, so the terminal is the window; the
+    // terminal and the locale as the options say.
     std::vector<std::string> variables;
     for (char** v = environ; *v; ++v) {
         const std::string_view entry(*v);
-        const bool dropped = entry.starts_with("DISPLAY=") ||
-                             entry.starts_with("WAYLAND_DISPLAY=") ||
-                             entry.starts_with("COLORTERM=") || entry.starts_with("TERM=");
+        const std::string_view name = entry.substr(0, entry.find('='));
+        const bool dropped = name == "DISPLAY" || name == "WAYLAND_DISPLAY" ||
+                             name == "COLORTERM" || name == "TERM" || name == "NO_COLOR" ||
+                             name == "LANG" || name.starts_with("LC_") || name == "LOCPATH";
         if (!dropped) variables.emplace_back(entry);
     }
-    variables.emplace_back("TERM=xterm-256color");
+    if (options.term) variables.emplace_back(std::string("TERM=") + options.term);
     if (options.trueColour) variables.emplace_back("COLORTERM=truecolor");
+    variables.emplace_back(std::string("LC_ALL=") + options.locale);
+    if (options.noColour) variables.emplace_back("NO_COLOR=1");
     std::vector<char*> envp;
     for (std::string& v : variables)
         envp.push_back(v.data());

@@ -13,7 +13,12 @@
 struct PtyOptions {
     int columns = 80;
     int rows = 30;
-    bool trueColour = true; // COLORTERM=truecolor, else no COLORTERM
+    bool trueColour = true;              // COLORTERM=truecolor, else no COLORTERM
+    const char* term = "xterm-256color"; // TERM; nullptr: unset
+    const char* locale = "C.UTF-8";      // LC_ALL
+    bool noColour = false;               // NO_COLOR=1
+    // The characters the model of the terminal accepts.
+    VtTerminal::Characters characters = VtTerminal::Characters::Unicode;
 };
 
 class PtyProgram {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "display/backends/terminal_caps.h"
 #include "display/backends/terminal_cells.h"
 #include "display/backends/terminal_painter.h"
 #include "display/cp437.h"
@@ -22,6 +23,23 @@ void setPixel(Screen& s, int x, int y, std::uint8_t colour) {
 
 std::unique_ptr<Screen> blankScreen() {
     return std::make_unique<Screen>();
+}
+
+TerminalCapabilities capabilitiesOf(const char* term, const char* colorterm, bool noColour = false,
+                                    const char* codeset = "UTF-8") {
+    TerminalCapabilities capabilities;
+    std::string why;
+    EXPECT_TRUE(loadTerminalCapabilities({term, colorterm, noColour, codeset}, capabilities, why))
+        << why;
+    return capabilities;
+}
+const TerminalCapabilities& trueColour() {
+    static const TerminalCapabilities c = capabilitiesOf("xterm-256color", "truecolor");
+    return c;
+}
+const TerminalCapabilities& ansiColours() {
+    static const TerminalCapabilities c = capabilitiesOf("xterm-256color", "");
+    return c;
 }
 
 TEST(TerminalCells, CharactersShowInTheirColourWithTheCursorMarkAsUnderline) {
@@ -83,20 +101,50 @@ TEST(TerminalCells, BrailleTakesTheColourMostPixelsHave) {
     EXPECT_FALSE(cell.underlined);
 }
 
-TEST(TerminalCells, ColourEscapes) {
-    EXPECT_EQ(foregroundEscape(kDefaultPalette, 9, ColourDepth::Ansi16), "\x1b[94m");
-    EXPECT_EQ(foregroundEscape(kDefaultPalette, 10, ColourDepth::Ansi16), "\x1b[92m");
-    EXPECT_EQ(foregroundEscape(kDefaultPalette, 11, ColourDepth::Ansi16), "\x1b[96m");
-    EXPECT_EQ(foregroundEscape(kDefaultPalette, 12, ColourDepth::Ansi16), "\x1b[91m");
-    EXPECT_EQ(foregroundEscape(kDefaultPalette, 1, ColourDepth::Ansi16), "\x1b[34m");
-    EXPECT_EQ(foregroundEscape(kDefaultPalette, 6, ColourDepth::Ansi16), "\x1b[33m");
-    EXPECT_EQ(foregroundEscape(kDefaultPalette, 12, ColourDepth::TrueColour),
-              "\x1b[38;2;255;85;85m");
-    EXPECT_EQ(foregroundEscape(kDefaultPalette, 6, ColourDepth::TrueColour), "\x1b[38;2;170;85;0m");
-    EXPECT_EQ(colourDepthFromEnvironment("truecolor"), ColourDepth::TrueColour);
-    EXPECT_EQ(colourDepthFromEnvironment("24bit"), ColourDepth::TrueColour);
-    EXPECT_EQ(colourDepthFromEnvironment("256"), ColourDepth::Ansi16);
-    EXPECT_EQ(colourDepthFromEnvironment(nullptr), ColourDepth::Ansi16);
+TEST(TerminalCapabilities, ColoursAsTheEntryAndTheEnvironmentSay) {
+    const TerminalCapabilities rgb = capabilitiesOf("xterm-256color", "truecolor");
+    EXPECT_EQ(rgb.colours, ColourMode::TrueColour);
+    EXPECT_EQ(rgb.foregroundOf(kDefaultPalette, 12), "\x1b[38;2;255;85;85m");
+    EXPECT_EQ(rgb.foregroundOf(kDefaultPalette, 6), "\x1b[38;2;170;85;0m");
+    EXPECT_EQ(capabilitiesOf("xterm-256color", "24bit").colours, ColourMode::TrueColour);
+    const TerminalCapabilities ansi = capabilitiesOf("xterm-256color", "256");
+    EXPECT_EQ(ansi.colours, ColourMode::Sixteen);
+    EXPECT_EQ(ansi.foregroundOf(kDefaultPalette, 9), "\x1b[94m");
+    EXPECT_EQ(ansi.foregroundOf(kDefaultPalette, 10), "\x1b[92m");
+    EXPECT_EQ(ansi.foregroundOf(kDefaultPalette, 1), "\x1b[34m");
+    EXPECT_EQ(ansi.foregroundOf(kDefaultPalette, 6), "\x1b[33m");
+    EXPECT_FALSE(ansi.boldFor(12));
+    // Eight colours: the bright ones bold.
+    const TerminalCapabilities linux = capabilitiesOf("linux", "");
+    EXPECT_EQ(linux.colours, ColourMode::Eight);
+    EXPECT_EQ(linux.foregroundOf(kDefaultPalette, 12), "\x1b[31m");
+    EXPECT_TRUE(linux.boldFor(12));
+    EXPECT_FALSE(linux.boldFor(4));
+    // No colours: light red is bold.
+    const TerminalCapabilities plain = capabilitiesOf("xterm-256color", "truecolor", true);
+    EXPECT_EQ(plain.colours, ColourMode::None);
+    EXPECT_EQ(plain.foregroundOf(kDefaultPalette, 12), "");
+    EXPECT_TRUE(plain.boldFor(12));
+    EXPECT_FALSE(plain.boldFor(11));
+}
+
+TEST(TerminalCharacters, OtherSetsGetTheirOwnCharacterOrTheNearest) {
+    auto shown = [](const TerminalCharacters& set, char32_t ch) {
+        std::string out;
+        set.append(out, ch);
+        return out;
+    };
+    const TerminalCharacters latin1("ISO-8859-1", false), latin2("ISO-8859-2", false);
+    const TerminalCharacters console("UTF-8", true);
+    EXPECT_EQ(shown(latin1, U'\u00e9'), "\xe9"); // e with acute
+    EXPECT_EQ(shown(latin2, U'\u00e9'), "\xe9");
+    EXPECT_EQ(shown(latin2, U'\u00e0'), "a"); // a with grave, not in Latin-2
+    EXPECT_EQ(shown(latin1, U'\u2591'), "."); // light shade
+    EXPECT_EQ(shown(latin1, U'\u2800' + (0x01 | 0x02 | 0x20 | 0x80)), "\\");
+    EXPECT_EQ(shown(console, U'\u2500'), "\u2500"); // a line of the console's line drawing
+    EXPECT_EQ(shown(console, U'\u00e9'), "e");
+    EXPECT_EQ(shown(console, U'\u2800' + (0x02 | 0x10)), "-");
+    EXPECT_EQ(shown(TerminalCharacters("UTF-8", false), U'\u2812'), "\u2812");
 }
 
 TEST(TerminalPainter, FirstPaintClearsAndDrawsOnlyWhatIsThere) {
@@ -104,10 +152,10 @@ TEST(TerminalPainter, FirstPaintClearsAndDrawsOnlyWhatIsThere) {
     gridCell(grid, 5, 1) = {U'M', 9, false};
     gridCell(grid, 5, 3) = {U'E', 9, false};
     gridCell(grid, 18, 1) = {U'1', 12, false};
-    TerminalPainter painter(ColourDepth::TrueColour);
+    TerminalPainter painter(trueColour());
     std::string out;
     painter.paint(grid, kDefaultPalette, out);
-    EXPECT_EQ(out, "\x1b[0m\x1b[48;2;0;0;0m\x1b[2J"
+    EXPECT_EQ(out, "\x1b(B\x1b[m\x1b[48;2;0;0;0m\x1b[H\x1b[2J"
                    "\x1b[5;1H\x1b[38;2;85;85;255mM E"
                    "\x1b[18;1H\x1b[38;2;255;85;85m1");
     std::string again;
@@ -119,7 +167,7 @@ TEST(TerminalPainter, ShortGapsAreWrittenOverOnlyWhereTheyShowBlanks) {
     CellGrid grid{};
     for (int column = 1; column <= 3; ++column)
         gridCell(grid, 7, column) = {U'X', 10, false};
-    TerminalPainter painter(ColourDepth::Ansi16);
+    TerminalPainter painter(ansiColours());
     std::string out;
     painter.paint(grid, kDefaultPalette, out);
     gridCell(grid, 7, 1) = {U'Y', 10, false};
@@ -136,7 +184,7 @@ TEST(TerminalPainter, TypedDigitAndCursorMarkCostAFewBytes) {
     CellGrid grid{};
     gridCell(grid, 28, 1) = {U'?', 9, false};
     gridCell(grid, 28, 3) = {U' ', 9, true};
-    TerminalPainter painter(ColourDepth::TrueColour);
+    TerminalPainter painter(trueColour());
     std::string out;
     painter.paint(grid, kDefaultPalette, out);
     gridCell(grid, 28, 3) = {U'4', 9, false};
@@ -151,7 +199,7 @@ TEST(TerminalPainter, CellsThatTurnBlankAreErased) {
     CellGrid grid{};
     gridCell(grid, 1, 80) = {U'x', 15, true};
     gridCell(grid, 2, 1) = {U'y', 15, false};
-    TerminalPainter painter(ColourDepth::Ansi16);
+    TerminalPainter painter(ansiColours());
     std::string out;
     painter.paint(grid, kDefaultPalette, out);
     // After the last column the cursor position is not relied on.
@@ -173,11 +221,11 @@ TEST(TerminalPainter, EveryCharacterReachesTheTerminalAsItsCharacterOnly) {
     for (int row = 1; row <= kTextRows; ++row)
         for (int column = 1; column <= kTextColumns; ++column)
             gridCell(grid, row, column) = terminalCell(*s, row, column);
-    for (auto depth : {ColourDepth::TrueColour, ColourDepth::Ansi16}) {
-        TerminalPainter painter(depth);
+    for (bool rgb : {true, false}) {
+        TerminalPainter painter(rgb ? trueColour() : ansiColours());
         std::string out;
         painter.paint(grid, kDefaultPalette, out);
-        VtModel terminal(80, 30);
+        VtModel terminal(80, 30, {"xterm-256color", rgb});
         terminal.feed(out);
         EXPECT_TRUE(terminal.faults.empty()) << terminal.faults.front();
         EXPECT_EQ(terminal.bells, 0);
@@ -188,14 +236,28 @@ TEST(TerminalPainter, EveryCharacterReachesTheTerminalAsItsCharacterOnly) {
         EXPECT_EQ(terminal.cellAt(2, 48).character, U'\u2302'); // 0x7F
         EXPECT_EQ(terminal.cellAt(3, 68).character, U'\u03c0'); // 0xE3
         EXPECT_EQ(terminal.cellAt(1, 66).foreground,
-                  depth == ColourDepth::Ansi16 ? "33" : "170,85,0"); // 'A' in colour 6
+                  rgb ? "170,85,0" : "3"); // 'A' in colour 6
     }
+    // In ASCII, each glyph as the nearest ASCII character.
+    TerminalPainter painter(capabilitiesOf("xterm-256color", "", false, "ANSI_X3.4-1968"));
+    std::string out;
+    painter.paint(grid, kDefaultPalette, out);
+    VtModel terminal(80, 30, {"xterm-256color", false, VtTerminal::Characters::Ascii});
+    terminal.feed(out);
+    EXPECT_TRUE(terminal.faults.empty()) << terminal.faults.front();
+    for (int code = 1; code < 255; ++code) {
+        if (code == ' ') continue;
+        EXPECT_EQ(terminal.cellAt(1 + code / 80, 1 + code % 80).character,
+                  static_cast<char32_t>(nearestAscii(static_cast<std::uint8_t>(code))))
+            << code;
+    }
+    EXPECT_EQ(terminal.cellAt(2, 51).character, U'e'); // e with acute
 }
 
 TEST(TerminalPainter, InvalidatedPainterRedrawsEverything) {
     CellGrid grid{};
     gridCell(grid, 3, 3) = {U'Z', 10, false};
-    TerminalPainter painter(ColourDepth::Ansi16);
+    TerminalPainter painter(ansiColours());
     std::string out;
     painter.paint(grid, kDefaultPalette, out);
     painter.sizeNotice(70, 20, out);
@@ -206,7 +268,7 @@ TEST(TerminalPainter, InvalidatedPainterRedrawsEverything) {
     EXPECT_EQ(terminal.cellAt(3, 3).character, U' ');
     out.clear();
     painter.paint(grid, kDefaultPalette, out);
-    EXPECT_EQ(out, "\x1b[0m\x1b[40m\x1b[2J\x1b[3;3H\x1b[92mZ");
+    EXPECT_EQ(out, "\x1b(B\x1b[m\x1b[40m\x1b[H\x1b[2J\x1b[3;3H\x1b[92mZ");
 }
 
 } // namespace

@@ -172,16 +172,4 @@ TEST(TerminalKeys, ControlByteBreaksASequenceAndCounts) {
     EXPECT_EQ(typed("\x1b[" + std::string(40, '1') + "\r"), Codes{13});
 }
 
-TEST(TerminalKeys, KeyCodeTables) {
-    EXPECT_EQ(namedKeyCode(NamedKey::Home, false, false), 0x47FF);
-    EXPECT_EQ(namedKeyCode(NamedKey::PageDown, true, false), 0x51FF);
-    EXPECT_EQ(namedKeyCode(NamedKey::Insert, true, true), 0x92FF);
-    EXPECT_EQ(functionKeyCode(1, false, false), 0x3BFF);
-    EXPECT_EQ(functionKeyCode(9, true, false), 0x5CFF);
-    EXPECT_EQ(functionKeyCode(10, false, false), 0);
-    EXPECT_EQ(functionKeyCode(10, true, true), 0);
-    EXPECT_EQ(functionKeyCode(12, false, true), 0x8AFF);
-    EXPECT_EQ(functionKeyCode(13, false, false), 0);
-}
-
 } // namespace

@@ -7,10 +7,11 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "display/backends/memory_backend.h"
 #include "display/backends/terminal_backend.h"
-#include "display/backends/terminal_painter.h"
+#include "display/backends/terminal_caps.h"
 #include "tests/pty_program.h"
 
 namespace {
@@ -30,6 +31,33 @@ std::string screenOf(const PtyProgram& program) {
 // Starts the program and waits for the menu.
 void waitForMenu(PtyProgram& program) {
     ASSERT_TRUE(program.waitForText(27, 1, kMenuPrompt)) << screenOf(program);
+}
+
+// What the program writes to give an xterm-256color terminal back.
+std::string xtermGiveBack() {
+    TerminalCapabilities capabilities;
+    std::string why;
+    loadTerminalCapabilities({"xterm-256color", "truecolor", false, "UTF-8"}, capabilities, why);
+    return capabilities.giveBack;
+}
+
+// Whether `output` holds an SGR sequence that sets a colour (30 to 49, 90 to 107).
+bool setsAColour(std::string_view output) {
+    for (std::size_t at = output.find("\x1b["); at != std::string_view::npos;
+         at = output.find("\x1b[", at + 2)) {
+        const std::size_t final = output.find_first_not_of("0123456789;", at + 2);
+        if (final == std::string_view::npos || output[final] != 'm') continue;
+        int number = 0;
+        for (std::size_t i = at + 2; i <= final; ++i) {
+            if (output[i] >= '0' && output[i] <= '9') {
+                number = number * 10 + (output[i] - '0');
+                continue;
+            }
+            if ((number >= 30 && number <= 49) || (number >= 90 && number <= 107)) return true;
+            number = 0;
+        }
+    }
+    return false;
 }
 
 void expectTerminalGivenBack(const PtyProgram& program) {
@@ -65,10 +93,11 @@ TEST(TerminalProgram, SixteenColourTerminalGetsTheBrightAnsiColours) {
     PtyProgram program({.trueColour = false});
     waitForMenu(program);
     const VtModel& t = program.terminal;
-    EXPECT_EQ(t.cellAt(1, 1).foreground, "96");
-    EXPECT_EQ(t.cellAt(5, 1).foreground, "94");
-    EXPECT_EQ(t.cellAt(18, 1).foreground, "91");
-    EXPECT_EQ(t.cellAt(30, 80).background, "40");
+    // As terminfo numbers them: bright cyan, bright blue, bright red; black.
+    EXPECT_EQ(t.cellAt(1, 1).foreground, "14");
+    EXPECT_EQ(t.cellAt(5, 1).foreground, "12");
+    EXPECT_EQ(t.cellAt(18, 1).foreground, "9");
+    EXPECT_EQ(t.cellAt(30, 80).background, "0");
     EXPECT_EQ(program.output.find("38;2;"), std::string::npos);
     EXPECT_TRUE(t.faults.empty()) << screenOf(program);
 }
@@ -107,7 +136,7 @@ TEST(TerminalProgram, MenuItem10EndsAndGivesTheTerminalBack) {
     ASSERT_TRUE(WIFEXITED(*status));
     EXPECT_EQ(WEXITSTATUS(*status), 0);
     expectTerminalGivenBack(program);
-    EXPECT_TRUE(program.output.ends_with(kGiveBackSequence));
+    EXPECT_TRUE(program.output.ends_with(xtermGiveBack()));
 }
 
 TEST(TerminalProgram, CtrlCEndsAndGivesTheTerminalBack) {
@@ -173,7 +202,7 @@ TEST(TerminalProgram, ContinuedAfterAStopTakesTheTerminalAgain) {
     ASSERT_TRUE(program.waitForStop());
     // Meanwhile the shell puts its own settings back and uses the screen.
     program.setShellSettings();
-    program.terminal.feed("\x1b[?1049l\x1b[?25h");
+    program.terminal.feed(xtermGiveBack());
     program.signal(SIGCONT);
     ASSERT_TRUE(program.waitUntil([&program](const VtModel& t) {
         return t.alternateScreen && t.cursorHidden && !program.echoing();
@@ -196,6 +225,77 @@ TEST(TerminalProgram, WithoutDisplayOrTerminalTheProgramSaysSoAndEnds) {
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_EQ(output, "tablox: cannot open a window: no display, and standard input and output "
                       "are not both terminals\n");
+}
+
+// What the program writes follows the terminal: its terminfo entry, the locale's
+// character set and NO_COLOR; a terminal that cannot place its cursor is left alone.
+TEST(TerminalProgram, OutputFollowsTheTerminalTheLocaleAndNoColor) {
+    using Characters = VtTerminal::Characters;
+    struct Case {
+        const char* name;
+        PtyOptions options;
+        bool colours;
+        bool boldResult;
+        std::string_view sketch; // row 10 from column 52: the octagon's top side
+        std::vector<std::string> faults;
+    };
+    // Written before the terminal mode starts by the display core's first clear of the
+    // console, which knows no terminfo entry.
+    const std::vector<std::string> firstClear = {"unknown sequence ESC [HESC [2",
+                                                 "unknown sequence ESC [2J"};
+    const Case shown[] = {
+        {"xterm-256color", {}, true, false, "\u2816\u2812\u2812\u2812", {}},
+        {"xterm-256color, 16 colours",
+         {.trueColour = false},
+         true,
+         false,
+         "\u2816\u2812\u2812\u2812",
+         {}},
+        // Eight colours: the bright ones are bold.
+        {"Linux console",
+         {.trueColour = false, .term = "linux", .characters = Characters::LinuxConsole},
+         true,
+         true,
+         "----",
+         firstClear},
+        {"C locale", {.locale = "C", .characters = Characters::Ascii}, true, false, "----", {}},
+        // Without colours the results stand out in bold.
+        {"NO_COLOR", {.noColour = true}, false, true, "\u2816\u2812\u2812\u2812", {}},
+    };
+    for (const Case& c : shown) {
+        SCOPED_TRACE(c.name);
+        PtyProgram program(c.options);
+        waitForMenu(program);
+        const VtModel& t = program.terminal;
+        EXPECT_EQ(t.rowText(7), "1.   Lichobeznik pravouhly");
+        program.type("9\r100\r10\r");
+        ASSERT_TRUE(program.waitForText(25, 51, "1238.47 mm")) << screenOf(program);
+        EXPECT_EQ(textAt(t, 5, 53, 18), "512.9911  362.7395");
+        EXPECT_EQ(textAt(t, 10, 52, 4), c.sketch) << screenOf(program);
+        if (c.sketch == "----") {
+            EXPECT_EQ(textAt(t, 11, 49, 3), "-/'");  // the upper left corner
+            EXPECT_EQ(textAt(t, 11, 63, 3), "'\\."); // the upper right corner
+            EXPECT_EQ(textAt(t, 16, 44, 1), "|");    // the left side
+        }
+        EXPECT_EQ(setsAColour(program.output), c.colours);
+        EXPECT_EQ(t.cellAt(25, 51).bold, c.boldResult);
+        EXPECT_EQ(t.faults, c.faults) << screenOf(program);
+    }
+    const char* const cannotPlaceTheCursor[] = {"dumb", nullptr, "tablox-unknown"};
+    for (const char* term : cannotPlaceTheCursor) {
+        SCOPED_TRACE(term ? term : "TERM unset");
+        PtyProgram program({.term = term});
+        const auto status = program.waitForExit();
+        ASSERT_TRUE(status.has_value());
+        EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 1);
+        EXPECT_EQ(program.settings(), program.settingsBefore());
+        const std::string_view line = "tablox: cannot open a window: no display, and ";
+        const std::size_t start = program.output.find(line);
+        ASSERT_NE(start, std::string::npos) << program.output;
+        EXPECT_EQ(program.output.find('\n'), program.output.size() - 1) << program.output;
+        EXPECT_TRUE(program.output.ends_with(
+            ": run the program in a terminal emulator, or where a display is available\r\n"));
+    }
 }
 
 TEST(TerminalChoice, BackEndsBeforeTheTerminalAreTriedUntilItIsChosen) {

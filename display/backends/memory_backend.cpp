@@ -20,7 +20,9 @@ class MemoryBackend final : public WindowBackend {
     }
     void close() override { ++memoryWindows().closed; }
     void beep() override { ++memoryWindows().beeps; }
-    void idle(int) override {
+    void showChanges() override {}
+    // The operator types the next key of the script as soon as the program waits.
+    void awaitKey() override {
         MemoryWindows& w = memoryWindows();
         int key = 0;
         if (!w.script.empty()) {

@@ -5,10 +5,13 @@
 // after the last one closes. A screen change opens the new window before the old one
 // closes, so the thread, and SDL with it, lives from the first screen to the program's
 // end; for the moment of a change it serves two windows.
+//
+// The thread sleeps in SDL's event wait. The program's thread wakes it with an event of
+// its own when it has a request (open, close), a beep, or rows to show; each wake-up
+// ends in one refresh that shows every row marked by then.
 #include "display/backends/sdl_backend.h"
 
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <mutex>
@@ -18,11 +21,10 @@
 #include "display/backends/sdl_beep.h"
 #include "display/backends/sdl_input.h"
 #include "display/backends/sdl_window.h"
+#include "display/backends/sdl_x11_window.h"
 #include "display/screen.h"
 
 namespace {
-
-using namespace std::chrono_literals;
 
 // What the program's thread asks of the window thread; it waits until `done`.
 struct Request {
@@ -38,27 +40,33 @@ struct Request {
 class WindowThread {
   public:
     static WindowThread& get() {
-        static WindowThread thread;
-        return thread;
+        // Never destroyed: exit handlers may run on any thread, this one's included.
+        static WindowThread* thread = new WindowThread;
+        return *thread;
     }
-    ~WindowThread();
     // Hands `request` to the window thread (starting it for a first window) and waits
     // until it is served. Never call it holding the screen lock, which every round takes.
     void submit(Request& request);
-    void beep() { beeps_.fetch_add(1); }
+    void beep() {
+        beeps_.fetch_add(1);
+        wake();
+    }
+    // Wakes the thread from its wait; does nothing while SDL is not running.
+    void wake();
 
   private:
     void run();
     Request* takeRequest();
     void serve(Request& request);
     void refresh();
+    void awaitEvent();
     SdlWindow* find(Uint32 id);
 
     std::mutex mutex_;
     std::condition_variable changed_;
     Request* pending_ = nullptr;
     bool running_ = false;
-    bool stopping_ = false;
+    Uint32 wakeEvent_ = 0; // SDL's number for our wake-up event, 0 while SDL is down
     std::thread thread_;
     std::atomic<int> beeps_{0};
     // Touched by the window thread only.
@@ -82,6 +90,7 @@ bool startSdl(std::string& why) {
     SDL_SetHint(SDL_HINT_WINDOWS_NO_CLOSE_ON_ALT_F4, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
+    endOnX11Failure();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         why = std::string("no desktop display to show it on (") + SDL_GetError() + ")";
         SDL_Quit();
@@ -98,13 +107,12 @@ void stopSdl() {
     SDL_Quit();
 }
 
-WindowThread::~WindowThread() {
-    {
-        std::lock_guard lock(mutex_);
-        stopping_ = true;
-    }
-    changed_.notify_all();
-    if (thread_.joinable()) thread_.join();
+void WindowThread::wake() {
+    std::lock_guard lock(mutex_);
+    if (wakeEvent_ == 0) return;
+    SDL_Event event{};
+    event.type = wakeEvent_;
+    SDL_PushEvent(&event);
 }
 
 void WindowThread::submit(Request& request) {
@@ -117,7 +125,9 @@ void WindowThread::submit(Request& request) {
         thread_ = std::thread(&WindowThread::run, this);
     }
     pending_ = &request;
-    changed_.notify_all();
+    lock.unlock();
+    wake();
+    lock.lock();
     changed_.wait(lock, [&] { return request.done; });
     if (request.threadEnds) {
         lock.unlock();
@@ -129,6 +139,11 @@ void WindowThread::run() {
     std::string failure;
     const bool started = startSdl(failure);
     SDL_Cursor* arrow = started ? SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW) : nullptr;
+    if (started) {
+        const Uint32 event = SDL_RegisterEvents(1);
+        std::lock_guard lock(mutex_);
+        wakeEvent_ = event == static_cast<Uint32>(-1) ? static_cast<Uint32>(SDL_USEREVENT) : event;
+    }
     for (;;) {
         Request* request = takeRequest();
         if (request && started) {
@@ -140,7 +155,7 @@ void WindowThread::run() {
         bool ends = false;
         {
             std::lock_guard lock(mutex_);
-            ends = stopping_ || (windows_.empty() && pending_ == nullptr);
+            ends = windows_.empty() && pending_ == nullptr;
             if (ends) running_ = false;
             if (request) {
                 request->threadEnds = ends;
@@ -150,6 +165,11 @@ void WindowThread::run() {
         changed_.notify_all();
         if (ends) break;
         refresh();
+        awaitEvent();
+    }
+    {
+        std::lock_guard lock(mutex_);
+        wakeEvent_ = 0;
     }
     windows_.clear();
     if (started) {
@@ -159,13 +179,26 @@ void WindowThread::run() {
     }
 }
 
-// Waits about 10 ms for a request, less when one comes.
+// The request that the program's thread has handed over, if any.
 Request* WindowThread::takeRequest() {
-    std::unique_lock lock(mutex_);
-    changed_.wait_for(lock, 10ms, [&] { return pending_ != nullptr || stopping_; });
+    std::lock_guard lock(mutex_);
     Request* request = pending_;
     pending_ = nullptr;
     return request;
+}
+
+// Sleeps until SDL has an event: from the window system, or the wake-up event. While a
+// beep sounds, also until it has been played, to close the sound device then.
+void WindowThread::awaitEvent() {
+    {
+        std::lock_guard lock(mutex_);
+        if (pending_ != nullptr) return;
+    }
+    const int playing = beeper_.millisecondsLeft();
+    if (playing < 0)
+        SDL_WaitEvent(nullptr);
+    else
+        SDL_WaitEventTimeout(nullptr, playing + 1);
 }
 
 void WindowThread::serve(Request& request) {
@@ -201,6 +234,7 @@ void WindowThread::refresh() {
         for (auto& w : windows_)
             w->copyChangedRows(d.screen);
         d.screen.rowChanged.fill(false);
+        d.lock.taken();
         SDL_Event events[32];
         int n = 0;
         while ((n = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)) > 0)
@@ -242,9 +276,7 @@ class SdlBackend final : public WindowBackend {
         windowId_ = 0;
     }
     void beep() override { WindowThread::get().beep(); }
-    void idle(int milliseconds) override {
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-    }
+    void showChanges() override { WindowThread::get().wake(); }
 
   private:
     Uint32 windowId_ = 0;

@@ -31,9 +31,12 @@ void silenceAlsa() {
 } // namespace
 
 void SdlBeeper::play(int count) {
-    if (!tried_) {
-        tried_ = true;
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+    if (unavailable_) return;
+    if (device_ == 0) {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            unavailable_ = true;
+            return;
+        }
         silenceAlsa();
         SDL_AudioSpec want{};
         want.freq = kRate;
@@ -41,9 +44,12 @@ void SdlBeeper::play(int count) {
         want.channels = 1;
         want.samples = 1024;
         device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &spec_, 0);
-        if (device_ == 0) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (device_ == 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            unavailable_ = true;
+            return;
+        }
     }
-    if (device_ == 0) return;
     // Silence after the tone, so that pausing the drained device cuts no tone.
     static const std::vector<std::int16_t> samples = beepTone(kRate, 100);
     // A long run of bells queues at most about a second of sound.
@@ -51,14 +57,16 @@ void SdlBeeper::play(int count) {
     for (int i = 0; i < count && SDL_GetQueuedAudioSize(device_) < 3 * bytes; ++i)
         SDL_QueueAudio(device_, samples.data(), bytes);
     SDL_PauseAudioDevice(device_, 0);
-    playing_ = true;
+}
+
+int SdlBeeper::millisecondsLeft() const {
+    if (device_ == 0) return -1;
+    const Uint32 bytesPerSecond = static_cast<Uint32>(spec_.freq) * sizeof(Sint16) * spec_.channels;
+    return static_cast<int>(SDL_GetQueuedAudioSize(device_) * 1000 / bytesPerSecond);
 }
 
 void SdlBeeper::settle() {
-    if (playing_ && SDL_GetQueuedAudioSize(device_) == 0) {
-        SDL_PauseAudioDevice(device_, 1);
-        playing_ = false;
-    }
+    if (device_ != 0 && SDL_GetQueuedAudioSize(device_) == 0) shutDown();
 }
 
 void SdlBeeper::shutDown() {
@@ -67,5 +75,4 @@ void SdlBeeper::shutDown() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         device_ = 0;
     }
-    tried_ = false;
 }

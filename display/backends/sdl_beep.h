@@ -10,16 +10,17 @@ class SdlBeeper {
     SdlBeeper& operator=(const SdlBeeper&) = delete;
     ~SdlBeeper() { shutDown(); }
 
-    // Queues `count` beeps one after another; opens the audio device the first time.
+    // Queues `count` beeps one after another, opening the audio device for them.
     void play(int count);
-    // Pauses the device once the queued sound has been played, so that a silent device
-    // costs nothing.
+    // How long the queued sound still plays, or -1 when the device is closed.
+    int millisecondsLeft() const;
+    // Closes the device once the queued sound has been played: an open device, even a
+    // paused one, keeps SDL's audio thread waking.
     void settle();
     void shutDown();
 
   private:
-    bool tried_ = false;
+    bool unavailable_ = false; // no audio device could be opened: beeps are skipped
     SDL_AudioDeviceID device_ = 0;
     SDL_AudioSpec spec_{};
-    bool playing_ = false;
 };

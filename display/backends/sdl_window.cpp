@@ -2,9 +2,13 @@
 // the changed rows and the full-screen switch.
 #include "display/backends/sdl_window.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "display/backends/sdl_x11_colormap.h"
+#include "display/backends/sdl_x11_window.h"
+#include "display/window_scale.h"
 
 SdlWindow::SdlWindow(SDL_Window* window) : window_(window), id_(SDL_GetWindowID(window)) {}
 
@@ -15,15 +19,33 @@ SdlWindow::~SdlWindow() {
     colormap.free(); // SDL leaves it on the X server
 }
 
+namespace {
+
+// The whole-number factor by which the desktop asks for larger windows.
+int desktopScale() {
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {};
+    return windowScale(std::getenv(kScaleVariable), std::getenv("GDK_SCALE"), x11Resources(),
+                       usable.w, usable.h);
+}
+
+} // namespace
+
 std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, std::string& why) {
-    SDL_Window* window =
-        SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                         kScreenWidth, kScreenHeight, SDL_WINDOW_SHOWN);
+    const int scale = desktopScale();
+    // A Wayland output's own scale gives the window a surface of more pixels than its
+    // size, where the picture is drawn enlarged as in full screen.
+    SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                          SDL_WINDOWPOS_CENTERED, scale * kScreenWidth,
+                                          scale * kScreenHeight,
+                                          SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window) {
         why = std::string("cannot create a window: ") + SDL_GetError();
         return nullptr;
     }
     std::unique_ptr<SdlWindow> w(new SdlWindow(window));
+    w->windowedWidth_ = scale * kScreenWidth;
+    w->windowedHeight_ = scale * kScreenHeight;
     w->picture_ = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32,
                                                  SDL_PIXELFORMAT_XRGB8888);
     if (!w->picture_ || !SDL_GetWindowSurface(window)) {
@@ -62,7 +84,14 @@ void SdlWindow::present() {
     if (surface != lastSurface_) showAll_ = true;
     lastSurface_ = surface;
     if (surface->w != kScreenWidth || surface->h != kScreenHeight) {
-        showScaled(surface);
+        // Larger than the picture: enlarged on a large screen, or in full screen. The picture is made for the size the window really has, which SDL may not know
+        // yet; what lies beyond the surface cannot be shown.
+        int width = surface->w, height = surface->h;
+        if (x11ClientSize(window_, width, height)) {
+            width = std::min(width, surface->w);
+            height = std::min(height, surface->h);
+        }
+        showScaled(surface, width, height);
         return;
     }
     std::vector<SDL_Rect> rects;
@@ -86,36 +115,63 @@ void SdlWindow::present() {
     showAll_ = false;
 }
 
-// The whole picture as large as fits with its aspect kept, centred on black.
-void SdlWindow::showScaled(SDL_Surface* surface) {
+// The whole picture as large as fits a window of `width` x `height` with its aspect
+// kept, centred on black, drawn into the top left of `surface`.
+void SdlWindow::showScaled(SDL_Surface* surface, int width, int height) {
     bool changed = showAll_;
     for (bool d : dirty_)
         changed = changed || d;
     if (!changed) return;
-    SDL_Rect to{0, 0, surface->w, surface->h};
-    if (surface->w * kScreenHeight > surface->h * kScreenWidth)
-        to.w = surface->h * kScreenWidth / kScreenHeight;
+    SDL_Rect area{0, 0, width, height};
+    SDL_Rect to = area;
+    if (width * kScreenHeight > height * kScreenWidth)
+        to.w = height * kScreenWidth / kScreenHeight;
     else
-        to.h = surface->w * kScreenHeight / kScreenWidth;
-    to.x = (surface->w - to.w) / 2;
-    to.y = (surface->h - to.h) / 2;
-    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
-    SDL_BlitScaled(picture_, nullptr, surface, &to);
-    SDL_UpdateWindowSurface(window_);
+        to.h = width * kScreenHeight / kScreenWidth;
+    to.x = (width - to.w) / 2;
+    to.y = (height - to.h) / 2;
+    SDL_FillRect(surface, &area, SDL_MapRGB(surface->format, 0, 0, 0));
+    if (to.w == kScreenWidth && to.h == kScreenHeight)
+        SDL_BlitSurface(picture_, nullptr, surface, &to);
+    else
+        SDL_BlitScaled(picture_, nullptr, surface, &to);
+    SDL_UpdateWindowSurfaceRects(window_, &area, 1);
     dirty_.fill(false);
     showAll_ = false;
 }
 
+void SdlWindow::awaitPendingEvents() {
+    if (!x11RoundTrip(window_)) SDL_UpdateWindowSurface(window_);
+}
+
 void SdlWindow::toggleFullScreen() {
-    const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
-    const Uint32 before = full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-    const Uint32 after = full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
-    if (SDL_SetWindowFullscreen(window_, after) != 0) SDL_SetWindowFullscreen(window_, before);
-    showAll_ = true;
+    setFullScreen((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) == 0);
 }
 
 void SdlWindow::enterFullScreen() {
     if (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) return;
     SDL_RestoreWindow(window_);
-    toggleFullScreen();
+    setFullScreen(true);
+}
+
+void SdlWindow::setFullScreen(bool on) {
+    showAll_ = true;
+    if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        SDL_SetWindowFullscreen(window_, on ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+        return;
+    }
+    if (on && !leavesWindowedSize()) SDL_SetWindowFullscreen(window_, 0);
+}
+
+// After asking for full screen: whether the window system changes the window's size
+// within half a second. On an X server without a window manager nothing does, and the
+// window must stay a window.
+bool SdlWindow::leavesWindowedSize() {
+    for (int waited = 0; waited < 500; waited += 5) {
+        int width = 0, height = 0;
+        if (!x11ClientSize(window_, width, height)) return true; // SDL knows the size
+        if (width != windowedWidth_ || height != windowedHeight_) return true;
+        SDL_Delay(5);
+    }
+    return false;
 }

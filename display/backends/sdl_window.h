@@ -1,6 +1,7 @@
 // One SDL window showing the 640x480 screen: its client area is exactly the picture in
-// a window, or the picture scaled with its aspect kept between black bars in full
-// screen. Used only on the window thread.
+// a window (or a whole multiple of it where the desktop asks for larger windows), or the
+// picture scaled with its aspect kept between black bars in full screen. Used only on
+// the window thread.
 #pragma once
 #include <SDL.h>
 
@@ -28,22 +29,28 @@ class SdlWindow {
     void present();
     // The window needs painting again from its picture.
     void exposed() { showAll_ = true; }
-    // Switches between the window and full screen; on failure the previous state stays.
+    // Switches between the window and full screen. Where the switch fails, or full
+    // screen does not take effect (nothing on the desktop carries it out), the window
+    // stays as it was.
     void toggleFullScreen();
     void enterFullScreen();
-    // Waits until the window system has sent every event it had for this window (SDL's
-    // surface update ends with a round trip to the server).
-    void awaitPendingEvents() { SDL_UpdateWindowSurface(window_); }
+    // Waits until the window system has sent every event it had for this window: one
+    // round trip to the X server, or SDL's surface update (which ends with one) where the
+    // window is not on X11.
+    void awaitPendingEvents();
 
   private:
     explicit SdlWindow(SDL_Window* window);
-    void showScaled(SDL_Surface* surface);
+    void setFullScreen(bool on);
+    bool leavesWindowedSize();
+    void showScaled(SDL_Surface* surface, int width, int height);
 
     SDL_Window* window_;
     Uint32 id_;
     SDL_Surface* picture_ = nullptr;     // 640x480, 32 bits a pixel
     SDL_Surface* lastSurface_ = nullptr; // the window surface shown last
     std::array<bool, kScreenHeight> dirty_{};
+    int windowedWidth_ = kScreenWidth, windowedHeight_ = kScreenHeight;
     bool convertAll_ = true;
     bool showAll_ = true;
 };

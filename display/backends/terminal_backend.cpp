@@ -1,8 +1,5 @@
 #include "display/backends/terminal_backend.h"
 
-#include <chrono>
-#include <thread>
-
 #include "display/backends/terminal_session.h"
 
 namespace {
@@ -19,9 +16,7 @@ class TerminalBackend final : public WindowBackend {
         open_ = false;
     }
     void beep() override { ringTerminalBell(); }
-    void idle(int milliseconds) override {
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-    }
+    void showChanges() override { showTerminalChanges(); }
 
   private:
     bool open_ = false;

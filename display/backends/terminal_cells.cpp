@@ -1,7 +1,6 @@
 #include "display/backends/terminal_cells.h"
 
 #include <array>
-#include <cstring>
 
 #include "display/cp437.h"
 
@@ -15,10 +14,6 @@ constexpr std::array<std::array<std::uint8_t, 2>, 4> kBrailleDots = {{
     {0x40, 0x80},
 }};
 constexpr int kBlock = 4;
-
-// SGR foreground numbers of the sixteen colours, in the palette's order.
-constexpr std::array<int, 16> kAnsiForeground = {30, 34, 32, 36, 31, 35, 33, 37,
-                                                 90, 94, 92, 96, 91, 95, 93, 97};
 
 // Braille dots for the blocks that hold a pixel of another colour than the background,
 // in the colour most of those pixels have; a blank when there is none.
@@ -72,23 +67,4 @@ void appendUtf8(std::string& out, char32_t ch) {
         out.push_back(static_cast<char>(0x80 | ((ch >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
     }
-}
-
-ColourDepth colourDepthFromEnvironment(const char* colorterm) {
-    if (colorterm &&
-        (std::strcmp(colorterm, "truecolor") == 0 || std::strcmp(colorterm, "24bit") == 0))
-        return ColourDepth::TrueColour;
-    return ColourDepth::Ansi16;
-}
-
-std::string foregroundEscape(const Palette& palette, std::uint8_t colour, ColourDepth depth) {
-    const std::size_t index = colour & 15u; // colours 16 to 255 are never used
-    if (depth == ColourDepth::Ansi16) return "\x1b[" + std::to_string(kAnsiForeground[index]) + "m";
-    const Rgb& rgb = palette[index];
-    return "\x1b[38;2;" + std::to_string(rgb.r) + ";" + std::to_string(rgb.g) + ";" +
-           std::to_string(rgb.b) + "m";
-}
-
-std::string blackBackgroundEscape(ColourDepth depth) {
-    return depth == ColourDepth::TrueColour ? "\x1b[48;2;0;0;0m" : "\x1b[40m";
 }

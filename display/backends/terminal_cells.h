@@ -1,5 +1,5 @@
 // What the terminal shows for one text cell of the screen: its character, a braille
-// character for drawing pixels, or a blank; and the escape sequences for colours.
+// character for drawing pixels, or a blank.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -24,13 +24,3 @@ TerminalCell terminalCell(const Screen& screen, int row, int column);
 
 // Appends the UTF-8 encoding of `ch`.
 void appendUtf8(std::string& out, char32_t ch);
-
-// How the terminal takes colours: exact RGB or the sixteen ANSI colours.
-enum class ColourDepth { TrueColour, Ansi16 };
-// The depth a terminal announces in COLORTERM ("truecolor" or "24bit": exact RGB).
-ColourDepth colourDepthFromEnvironment(const char* colorterm);
-
-// The escape sequence that sets the foreground to palette colour `colour`.
-std::string foregroundEscape(const Palette& palette, std::uint8_t colour, ColourDepth depth);
-// The escape sequence that sets the background to black.
-std::string blackBackgroundEscape(ColourDepth depth);

@@ -11,38 +11,33 @@ constexpr unsigned char kEsc = 0x1B;
 // Longer parameter strings are no key of ours; they are skipped up to their final byte.
 constexpr std::size_t kMaxParameters = 16;
 
-int extended(int scan) {
-    return scan * 256 + 255;
+void pressKey(const KeyPress& press, std::vector<int>& codes) {
+    const KeyCodes k = keyCodes(press);
+    codes.insert(codes.end(), k.codes.begin(), k.codes.begin() + k.count);
 }
 
-struct ScanCodes {
-    int plain, shift, ctrl;
-};
+void typeCharacter(char32_t ch, bool alt, std::vector<int>& codes) {
+    KeyPress press;
+    press.alt = alt;
+    const int code = keepsTypedText(press) ? unicodeToCp437(ch) : -1;
+    if (code > 0) codes.push_back(code);
+}
 
-// Indexed by NamedKey.
-constexpr std::array<ScanCodes, 10> kNamedKeys = {{
-    {0x47, 0x47, 0x77}, // Home
-    {0x48, 0x48, 0x8D}, // Up
-    {0x49, 0x49, 0x84}, // Page Up
-    {0x4B, 0x4B, 0x73}, // Left
-    {0x4D, 0x4D, 0x74}, // Right
-    {0x4F, 0x4F, 0x75}, // End
-    {0x50, 0x50, 0x91}, // Down
-    {0x51, 0x51, 0x76}, // Page Down
-    {0x52, 0x52, 0x92}, // Insert
-    {0x53, 0x53, 0x93}, // Delete
-}};
+Key functionKey(int number) {
+    return static_cast<Key>(static_cast<int>(Key::F1) + number - 1);
+}
 
-// Shift and Ctrl of an xterm modifier parameter (1 + bits: 1 Shift, 2 Alt, 4 Ctrl, 8 Meta).
-// Alt and Meta combinations give no code, like Alt with a key that has no character.
-struct Modifiers {
-    bool shift = false, ctrl = false;
-};
-std::optional<Modifiers> decodeModifiers(std::optional<int> parameter) {
-    if (!parameter || *parameter <= 1) return Modifiers{};
+// `key` with the modifiers of an xterm modifier parameter (1 + bits: 1 Shift, 2 Alt,
+// 4 Ctrl, 8 Meta); Meta counts as Alt. nullopt for any other bit.
+std::optional<KeyPress> withModifiers(Key key, std::optional<int> parameter) {
+    KeyPress press{key};
+    if (!parameter || *parameter <= 1) return press;
     const int bits = *parameter - 1;
-    if (bits & ~(1 | 4)) return std::nullopt;
-    return Modifiers{(bits & 1) != 0, (bits & 4) != 0};
+    if (bits & ~15) return std::nullopt;
+    press.shift = (bits & 1) != 0;
+    press.alt = (bits & (2 | 8)) != 0;
+    press.ctrl = (bits & 4) != 0;
+    return press;
 }
 
 // The numbers of a parameter string such as "1;5": empty entries are absent. nullopt when
@@ -65,64 +60,44 @@ std::optional<std::array<std::optional<int>, 2>> splitParameters(const std::stri
     return numbers;
 }
 
-std::optional<NamedKey> namedKeyOfFinal(unsigned char final) {
+// The key of the final byte of "CSI A" or "SS3 P" and the like.
+Key keyOfFinal(unsigned char final) {
     switch (final) {
     case 'A':
-        return NamedKey::Up;
+        return Key::Up;
     case 'B':
-        return NamedKey::Down;
+        return Key::Down;
     case 'C':
-        return NamedKey::Right;
+        return Key::Right;
     case 'D':
-        return NamedKey::Left;
+        return Key::Left;
     case 'H':
-        return NamedKey::Home;
+        return Key::Home;
     case 'F':
-        return NamedKey::End;
+        return Key::End;
+    case 'P':
+    case 'Q':
+    case 'R':
+    case 'S':
+        return functionKey(final - 'P' + 1);
     default:
-        return std::nullopt;
+        return Key::Other;
     }
 }
 
-int functionKeyOfFinal(unsigned char final) {
-    return final >= 'P' && final <= 'S' ? final - 'P' + 1 : 0;
-}
-
-// The VT220 "CSI n ~" keys: a named key, or a function key number.
-struct TildeKey {
-    std::optional<NamedKey> named;
-    int function = 0;
-};
-std::optional<TildeKey> tildeKey(int number) {
+// The key of the VT220 "CSI n ~".
+Key tildeKey(int number) {
     // 1 to 6 as VT220 and xterm send them, 7 and 8 as rxvt sends Home and End.
-    constexpr std::array<NamedKey, 8> kEditing = {
-        NamedKey::Home,   NamedKey::Insert,   NamedKey::Delete, NamedKey::End,
-        NamedKey::PageUp, NamedKey::PageDown, NamedKey::Home,   NamedKey::End};
-    if (number >= 1 && number <= 8) return TildeKey{kEditing[static_cast<std::size_t>(number - 1)]};
-    if (number >= 11 && number <= 15) return TildeKey{{}, number - 10}; // F1 to F5
-    if (number >= 17 && number <= 21) return TildeKey{{}, number - 11}; // F6 to F10
-    if (number == 23 || number == 24) return TildeKey{{}, number - 12}; // F11, F12
-    return std::nullopt;
-}
-
-void pushCode(std::vector<int>& codes, int code) {
-    if (code != 0) codes.push_back(code);
+    constexpr std::array<Key, 8> kEditing = {Key::Home,   Key::Insert,   Key::Delete, Key::End,
+                                             Key::PageUp, Key::PageDown, Key::Home,   Key::End};
+    if (number >= 1 && number <= 8) return kEditing[static_cast<std::size_t>(number - 1)];
+    if (number >= 11 && number <= 15) return functionKey(number - 10); // F1 to F5
+    if (number >= 17 && number <= 21) return functionKey(number - 11); // F6 to F10
+    if (number == 23 || number == 24) return functionKey(number - 12); // F11, F12
+    return Key::Other;
 }
 
 } // namespace
-
-int namedKeyCode(NamedKey key, bool shift, bool ctrl) {
-    const ScanCodes& scan = kNamedKeys[static_cast<std::size_t>(key)];
-    return extended(ctrl ? scan.ctrl : shift ? scan.shift : scan.plain);
-}
-
-int functionKeyCode(int number, bool shift, bool ctrl) {
-    if (number >= 1 && number <= 9)
-        return extended((ctrl ? 0x5E : shift ? 0x54 : 0x3B) + number - 1);
-    if (number == 11 || number == 12)
-        return extended((ctrl ? 0x89 : shift ? 0x87 : 0x85) + number - 11);
-    return 0; // F10, like any other number, gives no code
-}
 
 void TerminalKeyDecoder::feed(std::string_view bytes, std::vector<int>& codes) {
     for (char ch : bytes)
@@ -130,28 +105,25 @@ void TerminalKeyDecoder::feed(std::string_view bytes, std::vector<int>& codes) {
 }
 
 void TerminalKeyDecoder::timeout(std::vector<int>& codes) {
-    if (state_ == State::Escape) codes.push_back(27);
+    if (state_ == State::Escape) pressKey(KeyPress{Key::Escape}, codes);
     state_ = State::Ground;
+    utf8_.reset();
 }
 
 void TerminalKeyDecoder::feedByte(unsigned char byte, std::vector<int>& codes) {
     switch (state_) {
     case State::Ground:
-        ground(byte, codes);
+        ground(byte, false, codes);
         return;
     case State::Escape:
         if (byte == '[' || byte == 'O') {
             state_ = byte == '[' ? State::Csi : State::Ss3;
             parameters_.clear();
         } else if (byte == kEsc) {
-            codes.push_back(27); // Esc pressed twice: the first was the Esc key
-        } else if (byte >= 0xC0) {
-            // Alt with a character outside ASCII: the whole character is dropped.
-            state_ = State::Ground;
-            ground(byte, codes);
-            discardUtf8_ = state_ == State::Utf8;
+            pressKey(KeyPress{Key::Escape}, codes); // Esc pressed twice: the first was Esc
         } else {
-            state_ = State::Ground; // Alt with a key: no code
+            state_ = State::Ground;
+            ground(byte, true, codes); // Alt with a key
         }
         return;
     case State::Csi:
@@ -171,113 +143,92 @@ void TerminalKeyDecoder::feedByte(unsigned char byte, std::vector<int>& codes) {
         } else {
             // A control byte breaks the sequence off; the byte itself counts.
             state_ = State::Ground;
-            ground(byte, codes);
+            ground(byte, false, codes);
         }
         return;
     case State::LinuxFunction:
         state_ = State::Ground;
         if (byte >= 'A' && byte <= 'E')
-            pushCode(codes, functionKeyCode(byte - 'A' + 1, false, false));
+            pressKey(KeyPress{functionKey(byte - 'A' + 1)}, codes);
         else if (byte < 0x20 || byte >= 0x7F)
-            ground(byte, codes);
+            ground(byte, false, codes);
         return;
     case State::Discard:
         if (byte >= 0x40 && byte <= 0x7E) {
             state_ = State::Ground;
         } else if (byte < 0x20 || byte >= 0x7F) {
             state_ = State::Ground;
-            ground(byte, codes);
-        }
-        return;
-    case State::Utf8:
-        if ((byte & 0xC0) != 0x80) {
-            state_ = State::Ground; // cut short: the character is dropped
-            ground(byte, codes);
-            return;
-        }
-        utf8Value_ = (utf8Value_ << 6) | (byte & 0x3F);
-        if (--utf8Remaining_ > 0) return;
-        state_ = State::Ground;
-        {
-            static constexpr std::array<char32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
-            const bool valid = utf8Value_ >= kSmallest[static_cast<std::size_t>(utf8Length_)] &&
-                               utf8Value_ <= 0x10FFFF &&
-                               !(utf8Value_ >= 0xD800 && utf8Value_ <= 0xDFFF);
-            const int code = valid ? unicodeToCp437(utf8Value_) : -1;
-            // Only characters shown by a glyph of their own; no control character this way.
-            if (!discardUtf8_ && code >= 128) codes.push_back(code);
+            ground(byte, false, codes);
         }
         return;
     }
 }
 
-void TerminalKeyDecoder::ground(unsigned char byte, std::vector<int>& codes) {
-    discardUtf8_ = false;
+// A byte outside any sequence; `alt` when it follows an Esc, as terminals send Alt+key.
+void TerminalKeyDecoder::ground(unsigned char byte, bool alt, std::vector<int>& codes) {
+    if (byte >= 0x80) {
+        if (byte >= 0xC0) altCharacter_ = alt; // a start byte begins a new character
+        if (const auto ch = utf8_.feed(byte)) typeCharacter(*ch, altCharacter_, codes);
+        return;
+    }
+    utf8_.reset(); // a character cut short is dropped
     if (byte == kEsc) {
         state_ = State::Escape;
-    } else if (byte >= 0x20 && byte < 0x7F) {
-        codes.push_back(byte);
-    } else if (byte == 0x7F || byte == 0x08) {
-        codes.push_back(8); // Backspace, whichever byte the terminal sends for it
-    } else if (byte >= 1 && byte < 0x20) {
-        codes.push_back(byte); // Enter 13, Tab 9, Ctrl+letters 1 to 26
-    } else if (byte >= 0xC2 && byte <= 0xF4) {
-        state_ = State::Utf8;
-        utf8Length_ = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
-        utf8Remaining_ = utf8Length_ - 1;
-        utf8Value_ = byte & (0xFF >> (utf8Length_ + 1));
+        return;
     }
-    // 0 and bytes that cannot start a UTF-8 character give nothing.
+    KeyPress press;
+    press.alt = alt;
+    if (byte == '\r' || byte == '\n') {
+        press.key = Key::Enter;
+        press.ctrl = byte == '\n'; // Ctrl+Enter, as Ctrl+J
+    } else if (byte == '\t') {
+        press.key = Key::Tab;
+    } else if (byte == 0x7F || byte == 0x08) {
+        press.key = Key::Backspace; // whichever byte the terminal sends for it
+    } else if (byte >= 1 && byte <= 26) {
+        press.key = letterKey(static_cast<char>('a' + byte - 1));
+        press.ctrl = true;
+    } else {
+        // Printable ASCII, and Ctrl with \ ] ^ _ as 28 to 31; 0 gives nothing.
+        typeCharacter(byte, alt, codes);
+        return;
+    }
+    pressKey(press, codes);
 }
 
 void TerminalKeyDecoder::finishCsi(unsigned char final, std::vector<int>& codes) {
     const auto numbers = splitParameters(parameters_);
     if (!numbers) return; // private or malformed: not a key
     const auto [first, second] = *numbers;
+    std::optional<KeyPress> press;
     if (final == '~') {
-        const auto key = first ? tildeKey(*first) : std::nullopt;
-        const auto modifiers = decodeModifiers(second);
-        if (!key || !modifiers) return;
-        if (key->named)
-            codes.push_back(namedKeyCode(*key->named, modifiers->shift, modifiers->ctrl));
-        else
-            pushCode(codes, functionKeyCode(key->function, modifiers->shift, modifiers->ctrl));
-        return;
+        press = withModifiers(first ? tildeKey(*first) : Key::Other, second);
+    } else if (final == 'Z' && !first && !second) {
+        press = KeyPress{Key::Tab, true}; // Shift+Tab
+    } else if (!first || *first == 1) {
+        // "CSI A" or "CSI 1;5A": the first number, when given, is 1.
+        press = withModifiers(keyOfFinal(final), second);
     }
-    if (final == 'Z' && !first && !second) {
-        codes.push_back(extended(0x0F)); // Shift+Tab: the extended code, then the tab
-        codes.push_back(9);
-        return;
-    }
-    // "CSI A" or "CSI 1;5A": the first number, when given, is 1.
-    if (first && *first != 1) return;
-    const auto modifiers = decodeModifiers(second);
-    if (!modifiers) return;
-    if (const auto named = namedKeyOfFinal(final))
-        codes.push_back(namedKeyCode(*named, modifiers->shift, modifiers->ctrl));
-    else
-        pushCode(codes,
-                 functionKeyCode(functionKeyOfFinal(final), modifiers->shift, modifiers->ctrl));
+    if (press) pressKey(*press, codes);
 }
 
 void TerminalKeyDecoder::finishSs3(unsigned char final, std::vector<int>& codes) {
     const auto numbers = splitParameters(parameters_);
     if (!numbers) return;
     // "ESC O 5 P" carries the modifier alone; "ESC O 1;5P" after a 1.
-    const auto modifiers = decodeModifiers((*numbers)[1] ? (*numbers)[1] : (*numbers)[0]);
-    if (!modifiers) return;
-    if (const auto named = namedKeyOfFinal(final)) {
-        codes.push_back(namedKeyCode(*named, modifiers->shift, modifiers->ctrl));
-    } else if (const int function = functionKeyOfFinal(final)) {
-        codes.push_back(functionKeyCode(function, modifiers->shift, modifiers->ctrl));
+    const auto press =
+        withModifiers(keyOfFinal(final), (*numbers)[1] ? (*numbers)[1] : (*numbers)[0]);
+    if (!press) return;
+    if (press->key != Key::Other) {
+        pressKey(*press, codes);
     } else if (parameters_.empty()) {
         // The numeric keypad in application mode sends its keys this way.
         static constexpr std::string_view kKeypad = "*+,-./0123456789"; // 'j' to 'y'
         if (final == 'M')
-            codes.push_back(13);
+            pressKey(KeyPress{Key::KeypadEnter}, codes);
         else if (final == 'X')
-            codes.push_back('=');
+            typeCharacter('=', false, codes);
         else if (final >= 'j' && final <= 'y')
-            codes.push_back(kKeypad[final - 'j']);
+            typeCharacter(static_cast<unsigned char>(kKeypad[final - 'j']), false, codes);
     }
 }

@@ -3,6 +3,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -11,13 +12,23 @@
 #include <cstring>
 #include <ctime>
 
-#include "display/backends/terminal_painter.h"
-
 namespace {
 
 // Signals after which the process ends; the terminal is given back first.
-constexpr std::array<int, 10> kEndSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV,
-                                             SIGBUS, SIGFPE,  SIGILL, SIGABRT, SIGSYS};
+constexpr std::array<int, 10> kTerminalGiveBackSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV,
+                                                          SIGBUS, SIGFPE,  SIGILL, SIGABRT, SIGSYS};
+
+// A sequence prepared for the signal handlers.
+struct Prepared {
+    std::array<char, 256> bytes{};
+    std::size_t size = 0;
+    bool set(std::string_view sequence) {
+        if (sequence.size() > bytes.size()) return false;
+        std::copy(sequence.begin(), sequence.end(), bytes.begin());
+        size = sequence.size();
+        return true;
+    }
+};
 
 // Everything the signal handlers touch: plain data and lock-free atomics only.
 struct Ownership {
@@ -25,6 +36,7 @@ struct Ownership {
     int outputFd = -1;
     termios original{};
     termios raw{};
+    Prepared takeOver, giveBack;
     std::atomic<bool> taken{false};   // the terminal is ours and must be given back
     std::atomic<bool> closing{false}; // being given back: no more writes
     std::atomic<bool> writing{false}; // a write of the back end is under way
@@ -60,7 +72,7 @@ void giveBackNow() {
         const timespec pause{0, 1000000};
         nanosleep(&pause, nullptr);
     }
-    writeAll(ownership.outputFd, kGiveBackSequence, sizeof kGiveBackSequence - 1);
+    writeAll(ownership.outputFd, ownership.giveBack.bytes.data(), ownership.giveBack.size);
     tcsetattr(ownership.inputFd, TCSANOW, &ownership.original);
 }
 
@@ -70,15 +82,30 @@ extern "C" void onEndSignal(int signal) {
     // Then the signal's own action (ending the process, or whoever handled it before),
     // so the exit status shows the signal.
     sigaction(signal, &ownership.previous[static_cast<std::size_t>(signal)], nullptr);
+    // The signal is blocked while this handler runs: raise() leaves it pending and
+    // returns, and it is delivered when the handler returns. A handler from before (the
+    // orderly end's) returns too, and the interrupted code goes on: it must find errno
+    // as it was, whatever giving the terminal back did to it.
     raise(signal);
     errno = savedErrno;
 }
 
+const Wakeup& signalWakeup() {
+    static const Wakeup w;
+    return w;
+}
+
 extern "C" void onResize(int) {
+    const int savedErrno = errno;
     ownership.resized.store(true);
+    signalWakeup().raise();
+    errno = savedErrno;
 }
 extern "C" void onContinue(int) {
+    const int savedErrno = errno;
     ownership.continued.store(true);
+    signalWakeup().raise();
+    errno = savedErrno;
 }
 
 void install(int signal, void (*handler)(int)) {
@@ -86,7 +113,7 @@ void install(int signal, void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
-    for (int end : kEndSignals)
+    for (int end : kTerminalGiveBackSignals)
         sigaddset(&action.sa_mask, end);
     action.sa_flags = SA_RESTART | SA_ONSTACK;
     if (sigaction(signal, nullptr, &ownership.previous[index]) != 0) return;
@@ -110,7 +137,8 @@ void giveBackAtExit() {
 
 } // namespace
 
-bool takeOverTerminal(int inputFd, int outputFd, std::string& why) {
+bool takeOverTerminal(int inputFd, int outputFd, std::string_view takeOver,
+                      std::string_view giveBack, std::string& why) {
     if (ownership.taken.load()) return true;
     termios original{};
     if (tcgetattr(inputFd, &original) != 0) {
@@ -128,6 +156,10 @@ bool takeOverTerminal(int inputFd, int outputFd, std::string& why) {
     raw.c_cc[VTIME] = 0;
     raw.c_cc[VSUSP] = _POSIX_VDISABLE; // Ctrl+Z is the key code 26, not a stop
 
+    if (!ownership.takeOver.set(takeOver) || !ownership.giveBack.set(giveBack)) {
+        why = "the terminal's sequences for taking it over are too long";
+        return false;
+    }
     ownership.inputFd = inputFd;
     ownership.outputFd = outputFd;
     ownership.original = original;
@@ -135,7 +167,8 @@ bool takeOverTerminal(int inputFd, int outputFd, std::string& why) {
     ownership.closing.store(false);
     ownership.resized.store(false);
     ownership.continued.store(false);
-    for (int signal : kEndSignals)
+    signalWakeup(); // made before a handler can need it
+    for (int signal : kTerminalGiveBackSignals)
         install(signal, onEndSignal);
     install(SIGWINCH, onResize);
     install(SIGCONT, onContinue);
@@ -148,7 +181,7 @@ bool takeOverTerminal(int inputFd, int outputFd, std::string& why) {
         giveBackTerminal();
         return false;
     }
-    if (!writeAll(outputFd, kTakeOverSequence, sizeof kTakeOverSequence - 1)) {
+    if (!writeAll(outputFd, ownership.takeOver.bytes.data(), ownership.takeOver.size)) {
         why = std::string("cannot write to the terminal: ") + std::strerror(errno);
         giveBackTerminal();
         return false;
@@ -174,6 +207,10 @@ bool writeToTerminal(std::string_view bytes) {
     return written;
 }
 
+const Wakeup& terminalSignalWakeup() {
+    return signalWakeup();
+}
+
 bool terminalResized() {
     return ownership.resized.exchange(false);
 }
@@ -185,5 +222,5 @@ bool terminalContinued() {
 void retakeTerminal() {
     if (!ownership.taken.load()) return;
     tcsetattr(ownership.inputFd, TCSANOW, &ownership.raw);
-    writeToTerminal(kTakeOverSequence);
+    writeToTerminal(std::string_view(ownership.takeOver.bytes.data(), ownership.takeOver.size));
 }

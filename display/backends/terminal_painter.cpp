@@ -1,19 +1,23 @@
 #include "display/backends/terminal_painter.h"
 
-void TerminalPainter::clear(std::string& out) {
-    out += "\x1b[0m";
-    out += blackBackgroundEscape(depth_);
-    out += "\x1b[2J";
-    shown_.fill(TerminalCell{});
+void TerminalPainter::attributesOff(std::string& out) {
+    out += caps_.attributesOff;
     foreground_ = -1;
-    underline_ = false;
+    bold_ = false;
+    mark_ = false;
+}
+
+void TerminalPainter::clear(std::string& out) {
+    attributesOff(out);
+    out += caps_.clearScreen;
+    shown_.fill(TerminalCell{});
     cursorKnown_ = false;
 }
 
 bool TerminalPainter::blankGap(int row, int column) const {
     // Blanks cost less than a cursor move over a short gap of cells that show blanks.
     constexpr int kLongestGap = 7;
-    if (!cursorKnown_ || cursorRow_ != row || underline_) return false;
+    if (!cursorKnown_ || cursorRow_ != row || mark_) return false;
     if (column < cursorColumn_ || column - cursorColumn_ > kLongestGap) return false;
     for (int c = cursorColumn_; c < column; ++c) {
         const TerminalCell& shown =
@@ -38,18 +42,26 @@ void TerminalPainter::paint(const CellGrid& wanted, const Palette& palette, std:
                 if (blankGap(row, column))
                     out.append(static_cast<std::size_t>(column - cursorColumn_), ' ');
                 else
-                    out += "\x1b[" + std::to_string(row) + ";" + std::to_string(column) + "H";
-            }
-            if (cell.underlined != underline_) {
-                out += cell.underlined ? "\x1b[4m" : "\x1b[24m";
-                underline_ = cell.underlined;
+                    out += caps_.moveTo(row, column);
             }
             const bool blank = cell.character == U' ' && !cell.underlined;
-            if (!blank && cell.colour != foreground_) {
-                out += foregroundEscape(palette, cell.colour, depth_);
+            const bool bold = !blank && caps_.boldFor(cell.colour);
+            // Bold, and a mark without an end of its own, end only with every attribute.
+            if ((bold_ && !bold && !blank) || (mark_ && !cell.underlined && caps_.markOff.empty()))
+                attributesOff(out);
+            if (cell.underlined != mark_) {
+                out += cell.underlined ? caps_.markOn : caps_.markOff;
+                mark_ = cell.underlined;
+            }
+            if (bold && !bold_) {
+                out += caps_.bold;
+                bold_ = true;
+            }
+            if (!blank && cell.colour != foreground_ && caps_.colours != ColourMode::None) {
+                out += caps_.foregroundOf(palette, cell.colour);
                 foreground_ = cell.colour;
             }
-            appendUtf8(out, cell.character);
+            caps_.characters.append(out, cell.character);
             shown = cell;
             // After the last column the terminal may wait to wrap: the position is unsure.
             cursorKnown_ = column < kTextColumns;
@@ -62,7 +74,7 @@ void TerminalPainter::paint(const CellGrid& wanted, const Palette& palette, std:
 void TerminalPainter::sizeNotice(int columns, int rows, std::string& out) {
     clear(out);
     valid_ = false;
-    out += "\x1b[H";
+    out += caps_.moveTo(1, 1);
     out += "TABLOX: zvetsete terminal na 80 x 30 znaku (ted " + std::to_string(columns) + " x " +
            std::to_string(rows) + ")";
 }

@@ -10,11 +10,9 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
-#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -22,25 +20,35 @@
 #include "display/backends/terminal_mode.h"
 #include "display/backends/terminal_painter.h"
 #include "display/screen.h"
+#include "display/wakeup.h"
 
 namespace {
 
-constexpr auto kRefreshInterval = std::chrono::milliseconds(10);
+// Left to the program's thread (see display/end_signals.h).
+constexpr std::array<int, 6> kSignalsForTheProgramThread = {SIGINT,  SIGTERM,  SIGHUP,
+                                                            SIGQUIT, SIGWINCH, SIGCONT};
 constexpr int kInputFd = STDIN_FILENO;
 constexpr int kOutputFd = STDOUT_FILENO;
 
+// One thread serves the terminal: it sleeps in poll() until a key arrives, the program
+// has changed rows or rung the bell, the terminal was resized or continued, or the
+// session ends; it waits with a time limit only for the rest of an escape sequence.
 class Session {
   public:
-    explicit Session(ColourDepth depth) : painter_(depth) {}
+    explicit Session(TerminalCapabilities capabilities) : painter_(std::move(capabilities)) {}
     bool start(std::string& why);
     void stop();
-    void ringBell() { bells_.fetch_add(1); }
+    void ringBell() {
+        bells_.fetch_add(1);
+        wake_.raise();
+    }
+    void showChanges() { wake_.raise(); }
 
   private:
-    void refreshLoop();
-    void refreshOnce();
+    void run();
+    void refresh();
     void takeChangedRows();
-    void inputLoop();
+    bool readKeys(TerminalKeyDecoder& decoder, std::vector<int>& codes);
 
     TerminalPainter painter_;
     std::unique_ptr<Screen> copy_ = std::make_unique<Screen>(); // rows taken from the screen
@@ -49,60 +57,74 @@ class Session {
     bool sizeKnown_ = false;
 
     std::atomic<int> bells_{0};
-    std::mutex stopLock_;
-    std::condition_variable stopSignal_;
-    bool stopping_ = false;
-    std::array<int, 2> wakePipe_{-1, -1}; // wakes the key reader when the session stops
-    std::thread refresher_;
-    std::thread reader_;
+    std::atomic<bool> stopping_{false};
+    Wakeup wake_; // changed rows, a bell, or the end of the session
+    std::thread thread_;
 };
 
 bool Session::start(std::string& why) {
-    if (pipe(wakePipe_.data()) != 0) {
-        why = std::string("cannot create a pipe: ") + std::strerror(errno);
-        return false;
-    }
-    if (!takeOverTerminal(kInputFd, kOutputFd, why)) {
-        close(wakePipe_[0]);
-        close(wakePipe_[1]);
-        return false;
-    }
-    // The threads leave the end signals, resizes and continues to the program's thread,
-    // so a handler never interrupts a write of the refresh thread.
+    const TerminalCapabilities& caps = painter_.capabilities();
+    if (!takeOverTerminal(kInputFd, kOutputFd, caps.takeOver, caps.giveBack, why)) return false;
+    // The thread leaves the end signals, resizes and continues to the program's thread,
+    // so a handler never interrupts one of its writes.
     sigset_t blocked, previous;
     sigemptyset(&blocked);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGWINCH, SIGCONT})
+    for (int signal : kSignalsForTheProgramThread)
         sigaddset(&blocked, signal);
     pthread_sigmask(SIG_BLOCK, &blocked, &previous);
-    refresher_ = std::thread(&Session::refreshLoop, this);
-    reader_ = std::thread(&Session::inputLoop, this);
+    thread_ = std::thread(&Session::run, this);
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     return true;
 }
 
 void Session::stop() {
-    {
-        std::lock_guard guard(stopLock_);
-        stopping_ = true;
-    }
-    stopSignal_.notify_all();
-    const char wake = 1;
-    while (write(wakePipe_[1], &wake, 1) < 0 && errno == EINTR) {
-    }
-    refresher_.join();
-    reader_.join();
-    close(wakePipe_[0]);
-    close(wakePipe_[1]);
+    stopping_.store(true);
+    wake_.raise();
+    thread_.join();
     giveBackTerminal();
 }
 
-void Session::refreshLoop() {
-    std::unique_lock guard(stopLock_);
-    while (!stopSignal_.wait_for(guard, kRefreshInterval, [this] { return stopping_; })) {
-        guard.unlock();
-        refreshOnce();
-        guard.lock();
+void Session::run() {
+    TerminalKeyDecoder decoder;
+    std::vector<int> codes;
+    bool inputOpen = true;
+    refresh();
+    for (;;) {
+        std::array<pollfd, 3> watched{{{inputOpen ? kInputFd : -1, POLLIN, 0},
+                                       {wake_.fd(), POLLIN, 0},
+                                       {terminalSignalWakeup().fd(), POLLIN, 0}}};
+        const int timeout = decoder.pending() ? TerminalKeyDecoder::kEscapeWaitMilliseconds : -1;
+        const int ready = poll(watched.data(), watched.size(), timeout);
+        if (ready < 0 && errno != EINTR) return;
+        if (stopping_.load()) return;
+        if (ready == 0) decoder.timeout(codes);
+        if (ready > 0 && watched[0].revents != 0) inputOpen = readKeys(decoder, codes);
+        if (!codes.empty()) {
+            std::lock_guard guard(display().lock);
+            for (int code : codes)
+                display().keys.write(code);
+            codes.clear();
+        }
+        // Taken back before the refresh, so that a change made during it wakes again.
+        const bool changed = watched[1].revents != 0 || watched[2].revents != 0;
+        if (watched[1].revents != 0) wake_.drain();
+        if (watched[2].revents != 0) terminalSignalWakeup().drain();
+        if (changed) refresh();
     }
+}
+
+// Reads what the terminal has typed; false once it has gone.
+bool Session::readKeys(TerminalKeyDecoder& decoder, std::vector<int>& codes) {
+    std::array<char, 256> bytes{};
+    const ssize_t count = read(kInputFd, bytes.data(), bytes.size());
+    if (count > 0) {
+        decoder.feed(std::string_view(bytes.data(), static_cast<std::size_t>(count)), codes);
+        return true;
+    }
+    if (count < 0 && (errno == EINTR || errno == EAGAIN)) return true;
+    // The terminal has gone (hung up): end as a hang-up would.
+    kill(getpid(), SIGHUP);
+    return false;
 }
 
 // Copies the text rows with changed pixel rows out of the screen, cells and pixels (under
@@ -126,6 +148,7 @@ void Session::takeChangedRows() {
             std::copy_n(&screen.cell(row, 0), kTextColumns, &copy_->cell(row, 0));
         }
         std::fill(d.screen.rowChanged.begin(), d.screen.rowChanged.end(), false);
+        d.lock.taken();
     }
     for (int row = 1; row <= kTextRows; ++row) {
         if (!changed[static_cast<std::size_t>(row - 1)]) continue;
@@ -134,7 +157,7 @@ void Session::takeChangedRows() {
     }
 }
 
-void Session::refreshOnce() {
+void Session::refresh() {
     std::string out;
     if (terminalContinued()) {
         retakeTerminal();
@@ -155,42 +178,8 @@ void Session::refreshOnce() {
     takeChangedRows();
     if (sizeOk_) painter_.paint(wanted_, copy_->palette, out);
     for (int bells = bells_.exchange(0); bells > 0; --bells)
-        out.push_back('\a');
+        painter_.bell(out);
     if (!out.empty() && !writeToTerminal(out)) painter_.invalidate();
-}
-
-void Session::inputLoop() {
-    TerminalKeyDecoder decoder;
-    std::vector<int> codes;
-    std::array<char, 256> bytes{};
-    for (;;) {
-        std::array<pollfd, 2> watched{{{kInputFd, POLLIN, 0}, {wakePipe_[0], POLLIN, 0}}};
-        const int timeout = decoder.pending() ? TerminalKeyDecoder::kEscapeWaitMilliseconds : -1;
-        const int ready = poll(watched.data(), watched.size(), timeout);
-        if (ready < 0) {
-            if (errno == EINTR) continue;
-            return;
-        }
-        if (watched[1].revents != 0) return;
-        if (ready == 0) {
-            decoder.timeout(codes);
-        } else if (watched[0].revents != 0) {
-            const ssize_t count = read(kInputFd, bytes.data(), bytes.size());
-            if (count > 0) {
-                decoder.feed(std::string_view(bytes.data(), static_cast<std::size_t>(count)),
-                             codes);
-            } else if (count == 0 || (errno != EINTR && errno != EAGAIN)) {
-                // The terminal has gone (hung up): end as a hang-up would.
-                kill(getpid(), SIGHUP);
-                return;
-            }
-        }
-        if (codes.empty()) continue;
-        std::lock_guard guard(display().lock);
-        for (int code : codes)
-            display().keys.write(code);
-        codes.clear();
-    }
 }
 
 struct Sessions {
@@ -213,8 +202,9 @@ bool attachTerminalWindow(std::string& why) {
             why = "no display, and standard input and output are not both terminals";
             return false;
         }
-        auto session =
-            std::make_unique<Session>(colourDepthFromEnvironment(std::getenv("COLORTERM")));
+        TerminalCapabilities caps;
+        if (!loadTerminalCapabilities(environmentOfThisProcess(), caps, why)) return false;
+        auto session = std::make_unique<Session>(std::move(caps));
         if (!session->start(why)) return false;
         s.current = std::move(session);
         s.started = true;
@@ -232,6 +222,10 @@ void detachTerminalWindow() {
 
 void ringTerminalBell() {
     if (sessions().current) sessions().current->ringBell();
+}
+
+void showTerminalChanges() {
+    if (sessions().current) sessions().current->showChanges();
 }
 
 bool terminalSessionStarted() {

@@ -1,5 +1,5 @@
-// The terminal session: the terminal taken over for the whole run, a thread that reads
-// keys into the key buffer and a thread that draws the changed cells about every 10 ms.
+// The terminal session: the terminal taken over for the whole run and one thread that
+// reads keys into the key buffer and draws the changed cells when the program asks.
 // Windows come and go with every screen; the session stays while at least one is open,
 // so the terminal neither flickers between screens nor loses keys typed meanwhile.
 #pragma once
@@ -13,5 +13,7 @@ bool attachTerminalWindow(std::string& why);
 void detachTerminalWindow();
 // Rings the terminal's bell.
 void ringTerminalBell();
+// Draws the rows that a display operation has marked.
+void showTerminalChanges();
 // True once a window has been opened on the terminal in this run.
 bool terminalSessionStarted();

@@ -1,9 +1,28 @@
-# Under a window manager on a wide screen: Alt+Enter switches to full screen, where the
-# picture is scaled with its aspect kept between black bars, and back to the 640x480
-# window; the window manager's close (Alt+F4 here) closes nothing.
+# On a wide screen without a window manager nothing carries out full screen: after
+# Alt+Enter the window stays a window with the whole menu. Then under a window manager:
+# Alt+Enter switches to full screen, where the picture is scaled with its aspect kept
+# between black bars, and back to the 640x480 window; the window manager's close
+# (Alt+F4 here) closes nothing.
 test_name=fullscreen
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb_lib.sh"
 start_xvfb 1280x720
+size_is() { [ "$("$xprobe" size "$window")" = "$1" ]; }
+
+start_program
+wait_for 10 find_window || abort "no window named tablox appeared"
+wait_for 5 row_is 27 "Zadec cislo a stiskni ENTER" || abort "the menu was not shown"
+menu_text=$(screen_text)
+xdotool key --delay 0 alt+Return 5
+check "without a window manager the menu stays whole after Alt+Enter" \
+  wait_for 5 row_is 28 "? 5"
+check "without a window manager the window keeps its size" size_is "640 480"
+xdotool key --delay 0 alt+Return BackSpace
+menu_again() { [ "$(screen_text)" = "$menu_text" ]; }
+check "after a second Alt+Enter the window shows the menu as before" wait_for 5 menu_again
+xdotool key --delay 0 1 0 Return
+wait_for_exit 5
+check "menu item 10 still ends the program (status $status)" test "$status" -eq 0
+
 command -v openbox >/dev/null || abort "openbox is not installed (tools/install_deps.sh)"
 openbox --sm-disable >"$workdir/wm.log" 2>&1 &
 wm_pid=$!
@@ -17,7 +36,6 @@ wait_for 10 wm_running || abort "the window manager did not start: $(cat "$workd
 start_program
 wait_for 10 find_window || abort "no window named tablox appeared"
 menu=$window
-size_is() { [ "$("$xprobe" size "$window")" = "$1" ]; }
 has_keyboard() { [ "$(xdotool getwindowfocus)" = "$window" ]; }
 check "the client area is 640x480 inside the frame" size_is "640 480"
 check "the menu is shown" wait_for 5 row_is 27 "Zadec cislo a stiskni ENTER"

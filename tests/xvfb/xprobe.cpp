@@ -5,6 +5,7 @@
 //   xprobe pixel WINDOW X Y     "R G B" of one pixel of the window
 //   xprobe size WINDOW          "WIDTH HEIGHT" of the window's client area
 //   xprobe bars WINDOW          how many pixels around the picture are not black
+//   xprobe squares WINDOW K     how many K x K squares of the window are not one colour
 //   xprobe close WINDOW         sends WM_DELETE_WINDOW
 // A window larger than 640x480 (full screen) shows the picture scaled as large as fits
 // with its aspect kept, centred; text and cells are read from it there.
@@ -107,6 +108,18 @@ long pixelsAroundPicture(const WindowImage& image) {
     return count;
 }
 
+long mixedSquares(const WindowImage& image, int k) {
+    long count = 0;
+    for (int y = 0; y + k <= image.height; y += k)
+        for (int x = 0; x + k <= image.width; x += k)
+            for (int i = 0; i < k * k; ++i)
+                if (at(image, x + i % k, y + i / k) != at(image, x, y)) {
+                    ++count;
+                    break;
+                }
+    return count;
+}
+
 int fail(const std::string& why) {
     std::fprintf(stderr, "xprobe: %s\n", why.c_str());
     return 1;
@@ -120,11 +133,13 @@ int main(int argc, char** argv) {
     const bool known =
         (command == "close" || command == "text" || command == "size" || command == "bars")
             ? argc == 3
+        : command == "squares"                      ? argc == 4
         : (command == "cell" || command == "pixel") ? argc == 5
                                                     : false;
     if (!known) {
         std::fputs(
-            "usage: xprobe text|size|bars|close WINDOW | cell WINDOW ROW COL | pixel WINDOW X Y\n",
+            "usage: xprobe text|size|bars|close WINDOW | squares WINDOW K | cell WINDOW ROW COL |"
+            " pixel WINDOW X Y\n",
             stderr);
         return 2;
     }
@@ -142,6 +157,12 @@ int main(int argc, char** argv) {
             return fail("outside the window");
         const std::uint32_t rgb = at(image, x, y);
         std::printf("%u %u %u\n", rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
+        return 0;
+    }
+    if (command == "squares") {
+        const int k = std::atoi(argv[3]);
+        if (k < 1) return fail("no such square");
+        std::printf("%ld\n", mixedSquares(image, k));
         return 0;
     }
     if (command == "bars") {

@@ -1,0 +1,25 @@
+// A wake-up that one side raises and the other waits for with poll(): an eventfd.
+// Raising is async-signal-safe, so a signal handler may raise it.
+#pragma once
+
+class Wakeup {
+  public:
+    Wakeup();
+    ~Wakeup();
+    Wakeup(const Wakeup&) = delete;
+    Wakeup& operator=(const Wakeup&) = delete;
+
+    // Makes fd() readable until the next drain.
+    void raise() const;
+    // Takes back every raise so far.
+    void drain() const;
+    // Readable (POLLIN) while raised.
+    int fd() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// Waits until one of `fds` is readable (or an error or hang-up shows on one), with no
+// time limit; a signal handled meanwhile does not end the wait.
+void awaitReadable(const int* fds, int count);
