@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/shell.h"
 #include "display/backends/desktop.h"
+#include "display/backends/terminal_backend.h"
 #include "display/end_signals.h"
 #include "display/window_service.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     if (const auto answered = answerCommandLine(argc, argv)) return *answered;
     watchEndSignals();
     setWindowBackends(desktopBackends());
+    setConsoleClear(clearTerminalConsole);
     int status = 0;
     try {
         runTablox();

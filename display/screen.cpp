@@ -1,8 +1,6 @@
 // The graphics text screen: mode, palette, colours, cursor and text output.
 #include "display/screen.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -228,10 +226,7 @@ void clearScreen() {
     std::lock_guard guard(d.lock);
     if (!d.graphicsMode) {
         // Only the very first clear of a run gets here: it clears the console.
-        if (isatty(STDOUT_FILENO)) {
-            std::fputs("\033[H\033[2J", stdout);
-            std::fflush(stdout);
-        }
+        clearConsole();
         return;
     }
     Screen& s = d.screen;

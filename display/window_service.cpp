@@ -13,6 +13,7 @@ namespace {
 struct Service {
     std::vector<BackendFactory> factories;
     std::unique_ptr<WindowBackend> current;
+    void (*clearConsole)() = nullptr;
 };
 
 Service& service() {
@@ -52,6 +53,14 @@ void closeWindow() {
         s.current->close();
         s.current.reset();
     }
+}
+
+void setConsoleClear(void (*clear)()) {
+    service().clearConsole = clear;
+}
+
+void clearConsole() {
+    if (service().clearConsole) service().clearConsole();
 }
 
 void windowBeep() {

@@ -46,6 +46,11 @@ void windowAwaitKey();
 // Waits, without a time limit, until display().keys is written or an end signal is noted.
 void awaitKeyOrEndSignal();
 
+// Clears the console, the terminal the program was started from, once at the start.
+// Only the back ends know how; without a clear set here, nothing is cleared.
+void setConsoleClear(void (*clear)());
+void clearConsole();
+
 // Thrown by endProgram (and when no window can be opened at all); the program's
 // entry point returns `status` as the exit status.
 struct ProgramEnded {

@@ -1,5 +1,10 @@
 #include "display/backends/terminal_backend.h"
 
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "display/backends/terminal_caps.h"
 #include "display/backends/terminal_session.h"
 
 namespace {
@@ -26,6 +31,15 @@ class TerminalBackend final : public WindowBackend {
 
 std::unique_ptr<WindowBackend> makeTerminalBackend() {
     return std::make_unique<TerminalBackend>();
+}
+
+void clearTerminalConsole() {
+    if (!isatty(STDOUT_FILENO)) return;
+    TerminalCapabilities capabilities;
+    std::string why;
+    if (!loadTerminalCapabilities(environmentOfThisProcess(), capabilities, why)) return;
+    std::fputs(capabilities.clearScreen.c_str(), stdout);
+    std::fflush(stdout);
 }
 
 bool terminalChosen() {

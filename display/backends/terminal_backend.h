@@ -6,6 +6,9 @@
 #include "display/window_service.h"
 
 std::unique_ptr<WindowBackend> makeTerminalBackend();
+// Clears the terminal on standard output, if it is one, as its terminfo entry says; a
+// terminal that cannot place its cursor is left alone.
+void clearTerminalConsole();
 // True once the terminal has been chosen: it then serves the rest of the run.
 bool terminalChosen();
 
