@@ -18,8 +18,6 @@ const Palette kDefaultPalette = {{
     {255, 85, 85}, {255, 85, 255}, {255, 255, 85}, {255, 255, 255},
 }};
 
-thread_local int displayError = 0;
-
 Display& display() {
     static Display d;
     return d;
@@ -212,13 +210,11 @@ void setScreenMode() {
     if (!replaceWindow(title, why)) {
         std::lock_guard guard(d.lock);
         d.graphicsMode = false;
-        displayError = 1;
         std::fprintf(stderr, "%s: cannot open a window: %s\n", title.c_str(), why.c_str());
         throw ProgramEnded{1};
     }
     std::lock_guard guard(d.lock);
     d.graphicsMode = true;
-    displayError = 0;
 }
 
 void clearScreen() {
@@ -242,15 +238,12 @@ void locate(int row, int column) {
     Screen& s = display().screen;
     const bool rowValid = row == 0 || (row >= s.scrollTop + 1 && row <= s.scrollBottom + 1);
     const bool columnValid = column == 0 || (column >= 1 && column <= kTextColumns);
+    // Out of range the cursor stays; either way a pending scroll is cancelled.
     if (rowValid && columnValid) {
         if (row != 0) s.row = row - 1;
         if (column != 0) s.column = column - 1;
-    } else {
-        displayError = 1;
     }
     s.pendingScroll = false;
-    // Cancelling the pending scroll is itself a valid move, which clears the error again.
-    displayError = 0;
 }
 
 void printText(std::string_view text, bool lineEnd) {

@@ -116,9 +116,6 @@ struct Display {
     KeyBuffer keys;
 };
 
-// The per-thread error slot: a failing display operation leaves 1 here; nothing reads it.
-extern thread_local int displayError;
-
 Display& display();
 
 // Text output at the cursor: control bytes, wrapping after column 80, scrolling and the
