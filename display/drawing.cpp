@@ -195,21 +195,21 @@ void circleOnScreen(Screen& s, float cx, float cy, float radius, std::uint8_t co
 }
 
 void drawLine(float x1, float y1, float x2, float y2) {
-    Display& d = display();
+    DisplayState& d = display();
     std::lock_guard guard(d.lock);
     if (!d.graphicsMode) return; // no screen to draw on
     lineOnScreen(d.screen, x1, y1, x2, y2, d.screen.foreground);
 }
 
 void drawBox(float x1, float y1, float x2, float y2) {
-    Display& d = display();
+    DisplayState& d = display();
     std::lock_guard guard(d.lock);
     if (!d.graphicsMode) return;
     boxOnScreen(d.screen, x1, y1, x2, y2, d.screen.foreground);
 }
 
 void drawCircle(float cx, float cy, float radius, int colour) {
-    Display& d = display();
+    DisplayState& d = display();
     std::lock_guard guard(d.lock);
     if (!d.graphicsMode) return;
     circleOnScreen(d.screen, cx, cy, radius, static_cast<std::uint8_t>(colour & 255));

@@ -215,7 +215,7 @@ void showStep(LineOnScreen& screen, const LineEdit& line, const EditStep& step) 
 } // namespace
 
 std::string editLine() {
-    Display& d = display();
+    DisplayState& d = display();
     LineEdit line;
     LineOnScreen screen = [&] {
         std::lock_guard guard(d.lock);

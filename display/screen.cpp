@@ -18,8 +18,8 @@ const Palette kDefaultPalette = {{
     {255, 85, 85}, {255, 85, 255}, {255, 255, 85}, {255, 255, 255},
 }};
 
-Display& display() {
-    static Display d;
+DisplayState& display() {
+    static DisplayState d;
     return d;
 }
 
@@ -136,7 +136,7 @@ void putCharacter(Screen& s, std::uint8_t code, bool cursorMarkOnly) {
 } // namespace
 
 void writeText(std::string_view text) {
-    Display& d = display();
+    DisplayState& d = display();
     std::lock_guard guard(d.lock);
     Screen& s = d.screen;
     if (!d.graphicsMode) {
@@ -191,7 +191,7 @@ void writeText(std::string_view text) {
 
 void setScreenMode() {
     static const std::string title = programTitle();
-    Display& d = display();
+    DisplayState& d = display();
     {
         std::lock_guard guard(d.lock);
         Screen& s = d.screen;
@@ -218,7 +218,7 @@ void setScreenMode() {
 }
 
 void clearScreen() {
-    Display& d = display();
+    DisplayState& d = display();
     std::lock_guard guard(d.lock);
     if (!d.graphicsMode) {
         // Only the very first clear of a run gets here: it clears the console.

@@ -109,14 +109,14 @@ class ScreenLock {
 };
 
 // The state shared by the program's thread and the window thread.
-struct Display {
+struct DisplayState {
     ScreenLock lock;
     Screen screen;
     bool graphicsMode = false; // false until the first successful setScreenMode
     KeyBuffer keys;
 };
 
-Display& display();
+DisplayState& display();
 
 // Text output at the cursor: control bytes, wrapping after column 80, scrolling and the
 // pending scroll. Takes the screen lock. Used by printText, printNumber and the editor.

@@ -229,7 +229,7 @@ void WindowThread::refresh() {
     SDL_PumpEvents();
     std::vector<WindowRequest> requests;
     {
-        Display& d = display();
+        DisplayState& d = display();
         std::lock_guard guard(d.lock);
         for (auto& w : windows_)
             w->copyChangedRows(d.screen);

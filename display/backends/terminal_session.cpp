@@ -132,7 +132,7 @@ bool Session::readKeys(TerminalKeyDecoder& decoder, std::vector<int>& codes) {
 void Session::takeChangedRows() {
     std::array<bool, kTextRows> changed{};
     {
-        Display& d = display();
+        DisplayState& d = display();
         std::lock_guard guard(d.lock);
         const Screen& screen = d.screen;
         copy_->palette = screen.palette;
