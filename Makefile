@@ -1,5 +1,7 @@
 # make run: install what is missing, build the program (only) and start it.
 # make test: install what is missing, build, run every test, then again with sanitizers.
+# make format: clang-format over the hand-written C++ sources (all but the generated font);
+#   make test fails when one of them deviates from .clang-format.
 # make bench: install what is missing, build the benchmarks optimised and run them.
 # make measure: the program's answer times and idle cost under Xvfb and in a terminal,
 #   beside a bare SDL2 window, RUNS times each (15 unless told: `make measure RUNS=5`).
@@ -20,7 +22,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 WERROR ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build run test test-asan bench measure fuzz fuzz-build soak install \
+.PHONY: all deps configure build run test test-asan format format-check bench measure fuzz fuzz-build soak install \
 	uninstall package clean
 
 all: build
@@ -38,7 +40,7 @@ run: configure
 	cmake --build $(BUILD) -j $(JOBS) --target tablox
 	./$(BUILD)/tablox
 
-test: build
+test: build format-check
 	$(MAKE) fuzz
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
@@ -47,6 +49,17 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DTABLOX_SANITIZE=ON -DTABLOX_WERROR=$(WERROR) >/dev/null
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The hand-written C++ sources: every tracked one but the font generated from its source.
+SOURCES = $(filter-out display/font.cpp,$(shell find app calculators display tests tools bench \
+	-name '*.cpp' -o -name '*.h'))
+
+format: deps
+	clang-format -i $(SOURCES)
+
+format-check: deps
+	@clang-format --dry-run --Werror $(SOURCES) || \
+	  { echo "Sources deviate from .clang-format: run make format" >&2; exit 1; }
 
 bench:
 	@bash tools/install_deps.sh libbenchmark-dev

@@ -20,7 +20,9 @@ std::string titleLine(std::string_view title, Credit credit) {
     return rightAligned(title, credit == Credit::Long ? kLongCredit : kShortCredit);
 }
 
-std::string webLine(std::string_view lead) { return rightAligned(lead, kWebAddress); }
+std::string webLine(std::string_view lead) {
+    return rightAligned(lead, kWebAddress);
+}
 
 void drawBanner(const std::string& title, int ruleLength) {
     clearScreen();

@@ -8,6 +8,8 @@ void chooseAndDispatch() {
     locate(28, 1); // the colour stays 11, that of the prompt above
     inputLine("", true, true);
     readByte(choice);
+    // One row a menu item.
+    // clang-format off
     switch (choice) {
     case 2: runStripCount(); break;
     case 3: runStripPlan(); break;
@@ -21,4 +23,5 @@ void chooseAndDispatch() {
     case 11: runCredits(); break;
     default: runTrapezoidLayout(); break; // 1 and every value without an item of its own
     }
+    // clang-format on
 }

@@ -3,15 +3,15 @@
 #pragma once
 #include <array>
 
-void runTrapezoidLayout();  // 1: right-angled trapezoid strip layout
-void runStripCount();       // 2: strip count for one width
-void runStripPlan();        // 3: strip and sheet plan with weight
-void runSheetWeight();      // 4: sheet weight
-void runEqualTrapezoids();  // 5: two equal mirrored trapezoids
-void runTwoTrapezoids();    // 6: two different mirrored trapezoids
-void runRingWeight();       // 7: ring weight
-void runPlateDiameter();    // 8: round plate diameter from mass
-void runOctagonSide();      // 9: octagonal plate side from mass
+void runTrapezoidLayout(); // 1: right-angled trapezoid strip layout
+void runStripCount();      // 2: strip count for one width
+void runStripPlan();       // 3: strip and sheet plan with weight
+void runSheetWeight();     // 4: sheet weight
+void runEqualTrapezoids(); // 5: two equal mirrored trapezoids
+void runTwoTrapezoids();   // 6: two different mirrored trapezoids
+void runRingWeight();      // 7: ring weight
+void runPlateDiameter();   // 8: round plate diameter from mass
+void runOctagonSide();     // 9: octagonal plate side from mass
 
 // The arithmetic of each calculation, apart from its screens.
 

@@ -12,10 +12,22 @@
 #include "display/window_service.h"
 
 const Palette kDefaultPalette = {{
-    {0, 0, 0},    {0, 0, 170},    {0, 170, 0},    {0, 170, 170},
-    {170, 0, 0},  {170, 0, 170},  {170, 85, 0},   {170, 170, 170},
-    {85, 85, 85}, {85, 85, 255},  {85, 255, 85},  {85, 255, 255},
-    {255, 85, 85}, {255, 85, 255}, {255, 255, 85}, {255, 255, 255},
+    {0, 0, 0},
+    {0, 0, 170},
+    {0, 170, 0},
+    {0, 170, 170},
+    {170, 0, 0},
+    {170, 0, 170},
+    {170, 85, 0},
+    {170, 170, 170},
+    {85, 85, 85},
+    {85, 85, 255},
+    {85, 255, 85},
+    {85, 255, 255},
+    {255, 85, 85},
+    {255, 85, 255},
+    {255, 255, 85},
+    {255, 255, 255},
 }};
 
 DisplayState& display() {
@@ -26,7 +38,8 @@ DisplayState& display() {
 void Screen::markRows(int firstY, int lastY) {
     firstY = std::max(firstY, 0);
     lastY = std::min(lastY, kScreenHeight - 1);
-    for (int y = firstY; y <= lastY; ++y) rowChanged[static_cast<std::size_t>(y)] = true;
+    for (int y = firstY; y <= lastY; ++y)
+        rowChanged[static_cast<std::size_t>(y)] = true;
 }
 
 std::uint8_t Screen::commonestColour(int row, int column) const {
@@ -114,7 +127,8 @@ void drawCharacter(Screen& s, std::uint8_t code, bool cursorMarkOnly) {
     for (int glyphRow = cursorMarkOnly ? kCellHeight - 1 : 0; glyphRow < kCellHeight; ++glyphRow) {
         const std::uint8_t bits = cursorMarkOnly ? 0xFF : kFont[code][glyphRow];
         std::uint8_t* p = s.rowPixels(y + glyphRow) + x;
-        for (int b = 0; b < kCellWidth; ++b) p[b] = (bits >> b) & 1 ? s.foreground : s.background;
+        for (int b = 0; b < kCellWidth; ++b)
+            p[b] = (bits >> b) & 1 ? s.foreground : s.background;
     }
     s.markRows(cursorMarkOnly ? y + kCellHeight - 1 : y, y + kCellHeight - 1);
     Cell& cell = s.cell(s.row, s.column);
@@ -161,7 +175,8 @@ void writeText(std::string_view text) {
             if (s.column > 0) --s.column;
             break;
         case 9:
-            for (int k = kCellWidth - s.column % kCellWidth; k > 0; --k) putCharacter(s, ' ', false);
+            for (int k = kCellWidth - s.column % kCellWidth; k > 0; --k)
+                putCharacter(s, ' ', false);
             lastWasCharacter = true;
             break;
         case 10:
@@ -232,7 +247,9 @@ void clearScreen() {
     s.pendingScroll = false;
 }
 
-void setColor(int colour) { display().screen.foreground = static_cast<std::uint8_t>(colour & 255); }
+void setColor(int colour) {
+    display().screen.foreground = static_cast<std::uint8_t>(colour & 255);
+}
 
 void locate(int row, int column) {
     Screen& s = display().screen;

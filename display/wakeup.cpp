@@ -38,7 +38,8 @@ void Wakeup::drain() const {
 void awaitReadable(const int* fds, int count) {
     std::array<pollfd, 4> watched{};
     const auto n = static_cast<std::size_t>(count);
-    for (std::size_t i = 0; i < n && i < watched.size(); ++i) watched[i] = {fds[i], POLLIN, 0};
+    for (std::size_t i = 0; i < n && i < watched.size(); ++i)
+        watched[i] = {fds[i], POLLIN, 0};
     while (poll(watched.data(), static_cast<nfds_t>(n), -1) < 0 && errno == EINTR) {
     }
 }

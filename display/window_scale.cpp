@@ -30,7 +30,8 @@ int xftFactor(const char* resources) {
         rest.remove_prefix(std::min(end + 1, rest.size()));
         if (!line.starts_with(kName)) continue;
         line.remove_prefix(kName.size());
-        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            line.remove_prefix(1);
         const double dpi = std::atof(std::string(line).c_str());
         return dpi >= 192 ? std::min(static_cast<int>(dpi / 96), kLargest) : 0;
     }
@@ -39,8 +40,8 @@ int xftFactor(const char* resources) {
 
 } // namespace
 
-int windowScale(const char* tabloxScale, const char* gdkScale, const char* xResources,
-                int fitWidth, int fitHeight) {
+int windowScale(const char* tabloxScale, const char* gdkScale, const char* xResources, int fitWidth,
+                int fitHeight) {
     int k = factor(tabloxScale);
     if (k == 0) k = factor(gdkScale);
     if (k == 0) k = xftFactor(xResources);

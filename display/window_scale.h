@@ -11,5 +11,5 @@ inline constexpr char kScaleVariable[] = "TABLOX_SCALE";
 // property holds them: its Xft.dpi of 192 or more gives dpi / 96). A missing or
 // malformed value passes to the next; none gives 1. Then k is lowered until the window
 // fits `fitWidth` x `fitHeight` (not below 1; 0 means no limit).
-int windowScale(const char* tabloxScale, const char* gdkScale, const char* xResources,
-                int fitWidth, int fitHeight);
+int windowScale(const char* tabloxScale, const char* gdkScale, const char* xResources, int fitWidth,
+                int fitHeight);

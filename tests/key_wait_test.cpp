@@ -68,7 +68,8 @@ TEST_F(KeyWait, AnEndSignalFromAnotherThreadEndsTheWaitAndTheProgram) {
     std::thread outside([] { kill(getpid(), SIGTERM); });
     int status = 0;
     try {
-        for (;;) windowAwaitKey();
+        for (;;)
+            windowAwaitKey();
     } catch (const ProgramEnded& ended) {
         status = ended.status;
     }

@@ -11,7 +11,8 @@ void expectRow(const ProgramRun& run, int row, int colour, const std::string& te
     EXPECT_EQ(run.rowText(row), text) << "row " << row;
     for (int column = 1; column <= static_cast<int>(text.size()); ++column) {
         if (text[static_cast<std::size_t>(column - 1)] != ' ') {
-            EXPECT_EQ(run.cellAt(row, column).colour, colour) << "row " << row << " column " << column;
+            EXPECT_EQ(run.cellAt(row, column).colour, colour)
+                << "row " << row << " column " << column;
         }
     }
 }
@@ -33,15 +34,18 @@ TEST(MenuScreen, ShowsTheBannerAndItemsInTheirCellsAndColours) {
     expectRow(run, 9, 9, "3.   Kolik strihnout pasu?   Brutal Force");
     expectRow(run, 10, 9, "     with vector computering kerner. Version 1.1");
     expectRow(run, 11, 9, "4.   Hmotnost tabuli");
-    expectRow(run, 12, 9, "5.   Dva stejne lichobezniky, zrcadlove prevracene a asymetricky ulozene");
-    expectRow(run, 13, 9, "6.   Dva ruzne lichobezniky, zrcadlove  prevracene a asymetricky ulozene");
+    expectRow(run, 12, 9,
+              "5.   Dva stejne lichobezniky, zrcadlove prevracene a asymetricky ulozene");
+    expectRow(run, 13, 9,
+              "6.   Dva ruzne lichobezniky, zrcadlove  prevracene a asymetricky ulozene");
     expectRow(run, 14, 9, "7.   VYPOCET HMOTNOSTI KOLA S DIROU");
     expectRow(run, 15, 9, "8.   VYPOCET PRUMERU CINKY ZNAME-li HMOTNOST");
     expectRow(run, 16, 9, "9.   VYPOCET DELKY STRANY CINKY osmiuhelnikova ZNAME-li HMOTNOST");
     expectRow(run, 17, 0, "");
     expectRow(run, 18, 12, "10.   KONEC");
     expectRow(run, 19, 9, "11.   O autorech");
-    for (int row = 20; row <= 26; ++row) expectRow(run, row, 0, "");
+    for (int row = 20; row <= 26; ++row)
+        expectRow(run, row, 0, "");
     expectRow(run, 27, 11, "Zadec cislo a stiskni ENTER");
     expectRow(run, 28, 11, "?");
     expectRow(run, 29, 0, "");

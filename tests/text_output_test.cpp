@@ -9,11 +9,14 @@
 
 namespace {
 
-ScreenCells cells() { return ScreenCells::decode(screen()); }
+ScreenCells cells() {
+    return ScreenCells::decode(screen());
+}
 
 TEST(TextOutput, FreshScreenIsBlackWithCursorHomeAndColour15) {
     freshScreen();
-    for (std::uint8_t p : screen().pixels) ASSERT_EQ(p, 0);
+    for (std::uint8_t p : screen().pixels)
+        ASSERT_EQ(p, 0);
     printText("A", false);
     EXPECT_EQ(cells().cellAt(1, 1).character, 'A');
     EXPECT_EQ(cells().cellAt(1, 1).colour, 15);
@@ -152,11 +155,14 @@ TEST(TextOutput, LocateOutOfRangeLeavesTheCursorAlone) {
 
 TEST(TextOutput, TextOverALineErasesItsPixelsOnlyInsideTheCells) {
     freshScreen();
-    for (int x = 0; x < 40; ++x) screen().rowPixels(20)[x] = 11; // row 2 of cells
+    for (int x = 0; x < 40; ++x)
+        screen().rowPixels(20)[x] = 11; // row 2 of cells
     locate(2, 2);
     printText("ab", false);
-    for (int x = 8; x < 24; ++x) EXPECT_NE(screen().rowPixels(20)[x], 11) << x;
-    for (int x : {0, 7, 24, 39}) EXPECT_EQ(screen().rowPixels(20)[x], 11) << x;
+    for (int x = 8; x < 24; ++x)
+        EXPECT_NE(screen().rowPixels(20)[x], 11) << x;
+    for (int x : {0, 7, 24, 39})
+        EXPECT_EQ(screen().rowPixels(20)[x], 11) << x;
 }
 
 TEST(TextOutput, TheByte255DrawsOnlyAnUnderline) {
@@ -186,8 +192,10 @@ TEST(TextOutput, OnlyTheRowsDrawnAreMarked) {
 
 TEST(KeyRing, TwentyTypedKeepsTheLastFifteen) {
     KeyBuffer ring;
-    for (int code = 1; code <= 20; ++code) ring.write(code);
-    for (int code = 6; code <= 20; ++code) EXPECT_EQ(ring.take(), code);
+    for (int code = 1; code <= 20; ++code)
+        ring.write(code);
+    for (int code = 6; code <= 20; ++code)
+        EXPECT_EQ(ring.take(), code);
     EXPECT_FALSE(ring.waiting());
     EXPECT_EQ(ring.take(), 0);
 }

@@ -167,11 +167,16 @@ TEST(TrapezoidLayoutScreen, PictureOfFourInterlockedPiecesAndTheMeasuringLine) {
     auto expected = std::make_unique<Screen>();
     for (int dy : {0, -140}) {
         const float y = static_cast<float>(dy);
-        for (auto [x1, y1, x2, y2, colour] :
-             {std::tuple{400, 440, 600, 440, 12}, {600, 440, 600, 340, 12},
-              {570, 340, 600, 340, 12}, {400, 420, 570, 340, 12}, {400, 420, 400, 440, 12},
-              {430, 403, 600, 323, 9}, {600, 323, 600, 303, 9}, {400, 303, 600, 303, 9},
-              {400, 303, 400, 403, 9}, {400, 403, 430, 403, 9}})
+        for (auto [x1, y1, x2, y2, colour] : {std::tuple{400, 440, 600, 440, 12},
+                                              {600, 440, 600, 340, 12},
+                                              {570, 340, 600, 340, 12},
+                                              {400, 420, 570, 340, 12},
+                                              {400, 420, 400, 440, 12},
+                                              {430, 403, 600, 323, 9},
+                                              {600, 323, 600, 303, 9},
+                                              {400, 303, 600, 303, 9},
+                                              {400, 303, 400, 403, 9},
+                                              {400, 403, 430, 403, 9}})
             lineOnScreen(*expected, static_cast<float>(x1), static_cast<float>(y1) + y,
                          static_cast<float>(x2), static_cast<float>(y2) + y,
                          static_cast<std::uint8_t>(colour));

@@ -35,10 +35,9 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, std::stri
     const int scale = desktopScale();
     // A Wayland output's own scale gives the window a surface of more pixels than its
     // size, where the picture is drawn enlarged as in full screen.
-    SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED,
-                                          SDL_WINDOWPOS_CENTERED, scale * kScreenWidth,
-                                          scale * kScreenHeight,
-                                          SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI);
+    SDL_Window* window = SDL_CreateWindow(
+        title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, scale * kScreenWidth,
+        scale * kScreenHeight, SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window) {
         why = std::string("cannot create a window: ") + SDL_GetError();
         return nullptr;
@@ -84,8 +83,9 @@ void SdlWindow::present() {
     if (surface != lastSurface_) showAll_ = true;
     lastSurface_ = surface;
     if (surface->w != kScreenWidth || surface->h != kScreenHeight) {
-        // Larger than the picture: enlarged on a large screen, or in full screen. The picture is made for the size the window really has, which SDL may not know
-        // yet; what lies beyond the surface cannot be shown.
+        // Larger than the picture: enlarged on a large screen, or in full screen. The picture is
+        // made for the size the window really has, which SDL may not know yet; what lies beyond the
+        // surface cannot be shown.
         int width = surface->w, height = surface->h;
         if (x11ClientSize(window_, width, height)) {
             width = std::min(width, surface->w);
