@@ -2,9 +2,12 @@
 // 640x480 window and echo keys, set up as the program's own window is (software drawing
 // into the window surface, no GL). It waits in SDL_WaitEvent. Each typed character fills
 // the next 8x16 cell of text row 28 from column 3 on, where the program's menu echoes
-// its first character; Return redraws the whole window in the other of two colours.
-// Ends on Escape, on the close box or on SIGTERM/SIGINT.
+// its first character; Return redraws the whole window in the other of two colours, or
+// with --new-window opens a new window drawn so and then closes the old one, as the
+// program does for every screen. Ends on Escape, on the close box or on SIGTERM/SIGINT.
 #include <SDL.h>
+
+#include <cstring>
 
 namespace {
 
@@ -22,22 +25,27 @@ void drawAll(SDL_Surface* surface, bool alternate) {
     SDL_FillRect(surface, &bar, SDL_MapRGB(surface->format, 85, 255, 255));
 }
 
+SDL_Window* openWindow(SDL_Surface*& surface) {
+    SDL_Window* window =
+        SDL_CreateWindow("bare_sdl_echo", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
+                         kHeight, SDL_WINDOW_SHOWN);
+    surface = window ? SDL_GetWindowSurface(window) : nullptr;
+    if (!surface) SDL_Log("bare_sdl_echo: %s", SDL_GetError());
+    return surface ? window : nullptr;
+}
+
 } // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+    const bool newWindows = argc > 1 && std::strcmp(argv[1], "--new-window") == 0;
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         SDL_Log("bare_sdl_echo: %s", SDL_GetError());
         return 1;
     }
-    SDL_Window* window =
-        SDL_CreateWindow("bare_sdl_echo", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
-                         kHeight, SDL_WINDOW_SHOWN);
-    SDL_Surface* surface = window ? SDL_GetWindowSurface(window) : nullptr;
-    if (!surface) {
-        SDL_Log("bare_sdl_echo: %s", SDL_GetError());
-        return 1;
-    }
+    SDL_Surface* surface = nullptr;
+    SDL_Window* window = openWindow(surface);
+    if (!window) return 1;
     SDL_StartTextInput();
     bool alternate = false;
     int column = kEchoFirstColumn;
@@ -49,8 +57,15 @@ int main(int, char**) {
         if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_RETURN) {
             alternate = !alternate;
             column = kEchoFirstColumn;
+            SDL_Window* old = nullptr;
+            if (newWindows) {
+                old = window;
+                window = openWindow(surface);
+                if (!window) return 1;
+            }
             drawAll(surface, alternate);
             SDL_UpdateWindowSurface(window);
+            if (old) SDL_DestroyWindow(old);
         } else if (event.type == SDL_TEXTINPUT && column < kWidth / kCellWidth) {
             SDL_Rect cell{column * kCellWidth, kEchoRow * kCellHeight, kCellWidth, kCellHeight};
             SDL_FillRect(surface, &cell, SDL_MapRGB(surface->format, 255, 255, 255));

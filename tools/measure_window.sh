@@ -6,8 +6,9 @@
 #   key echo       a key sent with XTest -> its echo in the window (program: "4" on the
 #                  menu, echoed in row 28, column 3)
 #   screen change  Return -> the last change of the window before 30 ms without one
-#                  (program: the menu with "4" typed -> the next screen; bare: a redraw
-#                  of the whole window)
+#                  (program: the menu with "4" typed -> the next screen, in a new
+#                  window; bare: a redraw of the whole window, and once more with
+#                  --new-window: a new window drawn so, the old one closed)
 #   start          the start -> the first picture stable for 30 ms (program: the menu)
 #   idle           at the menu, over IDLE_SECONDS (3 unless told): processor time and
 #                  wake-ups (time slices begun) of all threads, from
@@ -68,13 +69,13 @@ stop() {
   wait "$1" 2>/dev/null
 }
 
-# measure_window NAME TITLE PROGRAM: one run of a windowed program, noting its figures
+# measure_window NAME TITLE PROGRAM [ARGUMENTS...]: one run of a windowed program, noting its figures
 # under NAME. The probe becomes the program (so $! is the program) and writes the start
 # time and the window's id to a file once the first picture has settled.
 measure_window() {
   local name=$1 title=$2 program=$3 pid window started wakeups cpu deadline=$((SECONDS + 15))
   rm -f "$workdir/started"
-  "$probe" start "$title" "$workdir/started" "$program" >/dev/null 2>"$workdir/$name.log" &
+  "$probe" start "$title" "$workdir/started" "$program" "${@:4}" >/dev/null 2>"$workdir/$name.log" &
   pid=$!
   until [ -s "$workdir/started" ] || [ $SECONDS -ge $deadline ]; do sleep 0.05; done
   if ! read -r started window <"$workdir/started" 2>/dev/null; then
@@ -138,6 +139,7 @@ row() { printf '%-44s %-22s %s\n' "$1" "$2" "$3"; }
 for run in $(seq 1 "$runs"); do
   measure_window tablox tablox "$tablox"
   measure_window bare bare_sdl_echo "$bare"
+  measure_window barenew bare_sdl_echo "$bare" --new-window
   measure_terminal
   echo "run $run of $runs done"
 done
@@ -147,6 +149,7 @@ echo "Medians of $runs runs (lowest-highest); idle over $idle_seconds s; Xvfb, n
 row "figure" "tablox" "bare SDL2 window"
 row "typed key -> its echo, ms" "$(figure tablox.echo)" "$(figure bare.echo)"
 row "ENTER on the menu -> next screen stable, ms" "$(figure tablox.change)" "$(figure bare.change)"
+row "  bare opening a new window instead, ms" "" "$(figure barenew.change)"
 row "start -> menu stable, ms" "$(figure tablox.start)" "$(figure bare.start)"
 row "idle at the menu: wake-ups per second" "$(figure tablox.wakeups 1)" "$(figure bare.wakeups 1)"
 row "idle at the menu: processor, % of a core" "$(figure tablox.cpu 3)" "$(figure bare.cpu 3)"
