@@ -228,11 +228,13 @@ SdlWindow* WindowThread::find(Uint32 id) {
 void WindowThread::refresh() {
     SDL_PumpEvents();
     std::vector<WindowRequest> requests;
+    // Only the newest window shows the screen: an older one is about to close, for the
+    // moment of a screen change.
+    SdlWindow* shown = windows_.empty() ? nullptr : windows_.back().get();
     {
         DisplayState& d = display();
         std::lock_guard guard(d.lock);
-        for (auto& w : windows_)
-            w->copyChangedRows(d.screen);
+        if (shown) shown->copyChangedRows(d.screen);
         d.screen.rowChanged.fill(false);
         d.lock.taken();
         SDL_Event events[32];
@@ -250,8 +252,7 @@ void WindowThread::refresh() {
         if (r.kind == WindowRequest::Kind::EnterFullScreen) w->enterFullScreen();
         if (r.kind == WindowRequest::Kind::Repaint) w->exposed();
     }
-    for (auto& w : windows_)
-        w->present();
+    if (shown) shown->present();
     if (const int beeps = beeps_.exchange(0)) beeper_.play(beeps);
     beeper_.settle();
 }
