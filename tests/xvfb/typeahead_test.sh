@@ -40,4 +40,17 @@ xdotool key --delay 4 4 Return 1 2 3 4 5 6 7 8 9 0 1 2 3
 check "keys typed while the window changes all arrive, in order" \
   wait_for 5 length_typed "1234567890123"
 check "the program still runs" program_alive
+kill "$program_pid"
+wait_for_exit 5
+
+# The credits, their pause and the end, typed in one go: every screen change keeps what
+# was typed ahead, and item 10 ends the program.
+start_at_menu
+xdotool type --delay 0 11
+xdotool key --delay 0 Return Return
+xdotool type --delay 0 10
+xdotool key --delay 0 Return
+wait_for_exit 10
+check "11, Return, Return, 10, Return typed at once end the program (status $status)" \
+  test "$status" -eq 0
 finish typeahead
