@@ -35,11 +35,8 @@ void Wakeup::drain() const {
     }
 }
 
-void awaitReadable(const int* fds, int count) {
-    std::array<pollfd, 4> watched{};
-    const auto n = static_cast<std::size_t>(count);
-    for (std::size_t i = 0; i < n && i < watched.size(); ++i)
-        watched[i] = {fds[i], POLLIN, 0};
-    while (poll(watched.data(), static_cast<nfds_t>(n), -1) < 0 && errno == EINTR) {
+void awaitEither(const Wakeup& a, const Wakeup& b) {
+    std::array<pollfd, 2> watched{{{a.fd(), POLLIN, 0}, {b.fd(), POLLIN, 0}}};
+    while (poll(watched.data(), watched.size(), -1) < 0 && errno == EINTR) {
     }
 }

@@ -20,6 +20,6 @@ class Wakeup {
     int fd_;
 };
 
-// Waits until one of `fds` is readable (or an error or hang-up shows on one), with no
-// time limit; a signal handled meanwhile does not end the wait.
-void awaitReadable(const int* fds, int count);
+// Waits, with no time limit, until `a` or `b` is raised; a signal handled meanwhile does
+// not end the wait.
+void awaitEither(const Wakeup& a, const Wakeup& b);

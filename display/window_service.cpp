@@ -1,7 +1,6 @@
 // Chooses a back end for each window and forwards beeps, changes and waits to it.
 #include "display/window_service.h"
 
-#include <array>
 #include <utility>
 
 #include "display/display.h"
@@ -81,8 +80,7 @@ void windowShowChanges() {
 
 void awaitKeyOrEndSignal() {
     const Wakeup& written = display().keys.written();
-    const std::array<int, 2> fds = {written.fd(), endSignalWakeup().fd()};
-    awaitReadable(fds.data(), static_cast<int>(fds.size()));
+    awaitEither(written, endSignalWakeup());
     // Taken back only now: a key written after this is seen by the next wait.
     written.drain();
 }

@@ -37,14 +37,19 @@ int onError(Display* display, XErrorEvent* error) {
     _exit(1);
 }
 
+// What X11 knows `window` by; false where it is not on X11.
+bool onX11(SDL_Window* window, SDL_SysWMinfo& info) {
+    SDL_VERSION(&info.version);
+    return SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11;
+}
+
 } // namespace
 
 bool x11ClientSize(SDL_Window* window, int& width, int& height) {
     SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
     XWindowAttributes attributes;
-    if (!XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes))
+    if (!onX11(window, info) ||
+        !XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes))
         return false;
     width = attributes.width;
     height = attributes.height;
@@ -53,8 +58,7 @@ bool x11ClientSize(SDL_Window* window, int& width, int& height) {
 
 bool x11RoundTrip(SDL_Window* window) {
     SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    if (!onX11(window, info)) return false;
     XSync(info.info.x11.display, False);
     return true;
 }
