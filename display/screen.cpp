@@ -56,11 +56,19 @@ bool Screen::anyRowChanged() const {
     return std::find(rowChanged.begin(), rowChanged.end(), true) != rowChanged.end();
 }
 
-void ScreenLock::unlock() {
-    // Rows are marked and not yet asked for only while the program's thread holds the
-    // lock, so only its operations ask.
-    const bool ask = --depth_ == 0 && !asked_ && display().screen.anyRowChanged();
-    if (ask) asked_ = true;
+void ScreenLock::release(bool waiting) {
+    // Only the program's thread gets here: the window's threads hold the lock with a
+    // WindowHold.
+    bool ask = false;
+    if (--depth_ == 0 && !asked_ && display().screen.anyRowChanged()) {
+        const auto now = std::chrono::steady_clock::now();
+        if (!unshownSince_) unshownSince_ = now;
+        ask = waiting || now - *unshownSince_ >= kLongestUnshown;
+        if (ask) {
+            asked_ = true;
+            unshownSince_.reset();
+        }
+    }
     mutex_.unlock();
     if (ask) windowShowChanges();
 }

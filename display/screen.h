@@ -3,8 +3,10 @@
 // thread share. Used by the display operations and by the window back ends.
 #pragma once
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string_view>
 
 #include "display/wakeup.h"
@@ -90,22 +92,52 @@ class KeyBuffer {
 };
 
 // The one recursive screen lock. The end of a display operation is the release of its
-// outermost hold: if the operation marked rows, the window is then asked once to show
-// them (windowShowChanges), and not asked again until it has taken them (taken()).
+// outermost hold. The window is asked to show the rows marked so far (windowShowChanges)
+// when the program has finished drawing for now: when it waits for a key (askToShow),
+// or at the end of an operation once a change has gone unshown for kLongestUnshown. It
+// is not asked again until it has taken the rows (taken()). So a screen drawn in one go
+// reaches the window as one picture.
 class ScreenLock {
   public:
+    static constexpr std::chrono::milliseconds kLongestUnshown{5};
+
     void lock() {
         mutex_.lock();
         ++depth_;
     }
-    void unlock();
+    void unlock() { release(false); }
+    // The program's thread, holding no lock, is about to wait.
+    void askToShow() {
+        lock();
+        release(true);
+    }
     // The window has copied and cleared the marked rows; called under the lock.
-    void taken() { asked_ = false; }
+    void taken() {
+        asked_ = false;
+        unshownSince_.reset();
+    }
+    // Whether the program has asked to show the marked rows; called under the lock.
+    bool asked() const { return asked_; }
+
+    // How a window's own thread holds the lock: its release asks nothing of the window.
+    class WindowHold {
+      public:
+        explicit WindowHold(ScreenLock& lock) : lock_(lock) { lock_.mutex_.lock(); }
+        ~WindowHold() { lock_.mutex_.unlock(); }
+        WindowHold(const WindowHold&) = delete;
+        WindowHold& operator=(const WindowHold&) = delete;
+
+      private:
+        ScreenLock& lock_;
+    };
 
   private:
+    void release(bool waiting);
+
     std::recursive_mutex mutex_;
     int depth_ = 0;      // holds of the owning thread
     bool asked_ = false; // the window was asked to show the marked rows
+    std::optional<std::chrono::steady_clock::time_point> unshownSince_;
 };
 
 // The state shared by the program's thread and the window thread.

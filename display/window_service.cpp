@@ -90,6 +90,7 @@ void WindowBackend::awaitKey() {
 }
 
 void windowAwaitKey() {
+    display().lock.askToShow();
     endIfSignalled();
     if (service().current)
         service().current->awaitKey();

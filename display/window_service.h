@@ -39,7 +39,8 @@ void closeWindow();
 void windowBeep();
 // Asks the window to show the rows that a display operation has marked.
 void windowShowChanges();
-// The line editor's wait while no key waits: the back end's awaitKey. An end signal
+// The line editor's wait while no key waits: the window is asked to show what has been
+// drawn, then the back end's awaitKey waits. An end signal
 // noted before or during the wait ends the program through endProgram
 // (display/end_signals.h).
 void windowAwaitKey();

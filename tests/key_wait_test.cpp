@@ -1,5 +1,6 @@
 // Waiting costs nothing: the line editor sleeps until a key is written or an end signal
-// arrives, and the window is asked once per burst of changes to show them.
+// arrives, and the window is asked once per burst of changes to show them, when the
+// program waits.
 #include <gtest/gtest.h>
 #include <poll.h>
 
@@ -78,21 +79,32 @@ TEST_F(KeyWait, AnEndSignalFromAnotherThreadEndsTheWaitAndTheProgram) {
     unwatchEndSignals();
 }
 
-TEST_F(KeyWait, TheWindowIsAskedOnceUntilItHasTakenTheChanges) {
+TEST_F(KeyWait, TheWindowIsAskedOnceWhenTheProgramWaitsUntilItHasTakenTheChanges) {
     auto take = [] {
         std::lock_guard guard(display().lock);
         display().screen.rowChanged.fill(false);
         display().lock.taken();
     };
+    auto awaitWrittenKey = [] {
+        display().keys.write('1');
+        windowAwaitKey();
+        display().keys.take();
+    };
     take();
     ThreadedWindow::asked = 0;
     printText("A", false);
-    drawLine(0, 0, 100, 100);
+    EXPECT_EQ(ThreadedWindow::asked, 0); // not yet waiting
+    awaitWrittenKey();
     EXPECT_EQ(ThreadedWindow::asked, 1);
+    drawLine(0, 0, 100, 100);
+    awaitWrittenKey();
+    EXPECT_EQ(ThreadedWindow::asked, 1); // not taken yet
     take();
     locate(5, 5); // no pixels: nothing to show
+    awaitWrittenKey();
     EXPECT_EQ(ThreadedWindow::asked, 1);
-    printText("B", true);
+    printText("C", true);
+    awaitWrittenKey();
     EXPECT_EQ(ThreadedWindow::asked, 2);
 }
 

@@ -6,11 +6,16 @@
 // closes, so the thread, and SDL with it, lives from the first screen to the program's
 // end; for the moment of a change it serves two windows.
 //
+// The old window of a screen change stays up beneath the new one until the program has
+// drawn the new screen and asked to show it, and closes right after the new window has
+// shown it: closing it first would only delay that picture.
+//
 // The thread sleeps in SDL's event wait. The program's thread wakes it with an event of
 // its own when it has a request (open, close), a beep, or rows to show; each wake-up
 // ends in one refresh that shows every row marked by then.
 #include "display/backends/sdl_backend.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstdlib>
@@ -59,8 +64,11 @@ class WindowThread {
     Request* takeRequest();
     void serve(Request& request);
     void refresh();
+    bool takeRowsAndEvents();
+    void endRetired();
     void awaitEvent();
     SdlWindow* find(Uint32 id);
+    SdlWindow* newest() { return windows_.empty() ? nullptr : windows_.back().get(); }
 
     std::mutex mutex_;
     std::condition_variable changed_;
@@ -70,7 +78,8 @@ class WindowThread {
     std::thread thread_;
     std::atomic<int> beeps_{0};
     // Touched by the window thread only.
-    std::vector<std::unique_ptr<SdlWindow>> windows_;
+    std::vector<std::unique_ptr<SdlWindow>> windows_; // the newest last
+    std::vector<std::unique_ptr<SdlWindow>> retired_; // closed, still on the desktop
     InputTranslator input_;
     SdlBeeper beeper_;
 };
@@ -171,6 +180,7 @@ void WindowThread::run() {
         std::lock_guard lock(mutex_);
         wakeEvent_ = 0;
     }
+    retired_.clear();
     windows_.clear();
     if (started) {
         beeper_.shutDown();
@@ -203,19 +213,31 @@ void WindowThread::awaitEvent() {
 
 void WindowThread::serve(Request& request) {
     if (request.kind == Request::Kind::Open) {
+        endRetired();
         std::unique_ptr<SdlWindow> window = SdlWindow::create(request.title, request.why);
         if (!window) return;
         request.windowId = window->id();
         windows_.push_back(std::move(window));
         return;
     }
-    SdlWindow* closing = find(request.windowId);
-    if (!closing) return;
-    // Keys typed into this window just before the next one took the keyboard may still
-    // be on their way; SDL would drop them once the window is gone.
-    closing->awaitPendingEvents();
-    refresh();
-    std::erase_if(windows_, [&](const auto& w) { return w.get() == closing; });
+    const auto closing = std::find_if(windows_.begin(), windows_.end(),
+                                      [&](const auto& w) { return w->id() == request.windowId; });
+    if (closing == windows_.end()) return;
+    // A screen change closes the window before the newest; the newest closes last.
+    const bool last = closing->get() == newest();
+    retired_.push_back(std::move(*closing));
+    windows_.erase(closing);
+    if (last) endRetired();
+}
+
+// Closes the retired windows. Keys typed into them just before the newest window took
+// the keyboard may still be on their way; SDL would drop them once a window is gone.
+void WindowThread::endRetired() {
+    if (retired_.empty()) return;
+    for (auto& w : retired_)
+        w->awaitPendingEvents();
+    takeRowsAndEvents();
+    retired_.clear();
 }
 
 SdlWindow* WindowThread::find(Uint32 id) {
@@ -224,19 +246,31 @@ SdlWindow* WindowThread::find(Uint32 id) {
     return nullptr;
 }
 
-// One round: the changed rows go to the windows and the pending events are handled.
+// One round: the rows the program asked to show go to the newest window (an older one is
+// about to close), the pending events are handled, and the window shows what changed.
 void WindowThread::refresh() {
+    const bool took = takeRowsAndEvents();
+    if (SdlWindow* shown = newest()) shown->present();
+    if (took) endRetired(); // the newest window shows the program's picture now
+    if (const int beeps = beeps_.exchange(0)) beeper_.play(beeps);
+    beeper_.settle();
+}
+
+// Copies the rows the program has asked to show, if it has, and handles the window
+// system's events. Returns whether it copied.
+bool WindowThread::takeRowsAndEvents() {
     SDL_PumpEvents();
     std::vector<WindowRequest> requests;
-    // Only the newest window shows the screen: an older one is about to close, for the
-    // moment of a screen change.
-    SdlWindow* shown = windows_.empty() ? nullptr : windows_.back().get();
+    bool took = false;
     {
         DisplayState& d = display();
-        std::lock_guard guard(d.lock);
-        if (shown) shown->copyChangedRows(d.screen);
-        d.screen.rowChanged.fill(false);
-        d.lock.taken();
+        ScreenLock::WindowHold hold(d.lock);
+        if (d.lock.asked()) {
+            if (SdlWindow* shown = newest()) shown->copyChangedRows(d.screen);
+            d.screen.rowChanged.fill(false);
+            d.lock.taken();
+            took = true;
+        }
         SDL_Event events[32];
         int n = 0;
         while ((n = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)) > 0)
@@ -252,9 +286,7 @@ void WindowThread::refresh() {
         if (r.kind == WindowRequest::Kind::EnterFullScreen) w->enterFullScreen();
         if (r.kind == WindowRequest::Kind::Repaint) w->exposed();
     }
-    if (shown) shown->present();
-    if (const int beeps = beeps_.exchange(0)) beeper_.play(beeps);
-    beeper_.settle();
+    return took;
 }
 
 class SdlBackend final : public WindowBackend {

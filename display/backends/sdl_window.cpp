@@ -51,6 +51,7 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, std::stri
         why = std::string("cannot draw into the window: ") + SDL_GetError();
         return nullptr;
     }
+    w->serverPaintsBlack_ = x11PaintsBlack(window);
     // The new window takes the keyboard at once, so that keys typed while the previous
     // window goes away land here.
     SDL_RaiseWindow(window);
@@ -63,6 +64,8 @@ void SdlWindow::copyChangedRows(const Screen& screen) {
     for (std::size_t i = 0; i < colours.size(); ++i)
         colours[i] = SDL_MapRGB(picture_->format, screen.palette[i].r, screen.palette[i].g,
                                 screen.palette[i].b);
+    const Uint32 black = SDL_MapRGB(picture_->format, 0, 0, 0);
+    Uint32 notBlack = 0;
     auto* base = static_cast<std::uint8_t*>(picture_->pixels);
     for (int y = 0; y < kScreenHeight; ++y) {
         if (!convertAll_ && !screen.rowChanged[static_cast<std::size_t>(y)]) continue;
@@ -70,14 +73,18 @@ void SdlWindow::copyChangedRows(const Screen& screen) {
         auto* target =
             reinterpret_cast<Uint32*>(base + static_cast<std::ptrdiff_t>(y) * picture_->pitch);
         // Colour numbers above 15 show as the colour of their low four bits.
-        for (int x = 0; x < kScreenWidth; ++x)
+        for (int x = 0; x < kScreenWidth; ++x) {
             target[x] = colours[source[x] & 15];
+            notBlack |= target[x] ^ black;
+        }
         dirty_[static_cast<std::size_t>(y)] = true;
     }
     convertAll_ = false;
+    allBlack_ = allBlack_ && notBlack == 0;
 }
 
 void SdlWindow::present() {
+    if (allBlack_ && serverPaintsBlack_) return;
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (!surface) return;
     if (surface != lastSurface_) showAll_ = true;

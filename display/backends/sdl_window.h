@@ -53,4 +53,9 @@ class SdlWindow {
     int windowedWidth_ = kScreenWidth, windowedHeight_ = kScreenHeight;
     bool convertAll_ = true;
     bool showAll_ = true;
+    // Until the screen shows anything but black, the window's own black background
+    // (where the window system paints one) is its picture, and presenting it again would
+    // only delay the first picture that counts.
+    bool serverPaintsBlack_ = false;
+    bool allBlack_ = true;
 };

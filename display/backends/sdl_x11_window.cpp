@@ -63,6 +63,17 @@ bool x11RoundTrip(SDL_Window* window) {
     return true;
 }
 
+bool x11PaintsBlack(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    if (SDL_ISPIXELFORMAT_INDEXED(SDL_GetWindowPixelFormat(window)) || !onX11(window, info))
+        return false;
+    // Pixel 0 is black in every visual whose pixels are colours.
+    XSetWindowBackground(info.info.x11.display, info.info.x11.window, 0);
+    XClearWindow(info.info.x11.display, info.info.x11.window);
+    XFlush(info.info.x11.display);
+    return true;
+}
+
 void endOnX11Failure() {
     XSetIOErrorHandler(onIoError);
     XSetErrorHandler(onError);
@@ -90,6 +101,9 @@ bool x11ClientSize(SDL_Window*, int&, int&) {
     return false;
 }
 bool x11RoundTrip(SDL_Window*) {
+    return false;
+}
+bool x11PaintsBlack(SDL_Window*) {
     return false;
 }
 void endOnX11Failure() {}

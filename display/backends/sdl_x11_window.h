@@ -12,6 +12,12 @@ bool x11ClientSize(SDL_Window* window, int& width, int& height);
 // sent its events. False, having done nothing, where the window is not on X11.
 bool x11RoundTrip(SDL_Window* window);
 
+// Gives the window a black background, which the X server paints at once and on every
+// exposure, so that a window whose picture is still all black need not be sent it.
+// False, having done nothing, where the window is not on X11 or its pixels are colour
+// numbers (where 0 need not be black).
+bool x11PaintsBlack(SDL_Window* window);
+
 // The X server's resources (its RESOURCE_MANAGER property, where the desktop keeps
 // Xft.dpi), read once; empty where there is no X server.
 const char* x11Resources();

@@ -100,7 +100,7 @@ void Session::run() {
         if (ready == 0) decoder.timeout(codes);
         if (ready > 0 && watched[0].revents != 0) inputOpen = readKeys(decoder, codes);
         if (!codes.empty()) {
-            std::lock_guard guard(display().lock);
+            ScreenLock::WindowHold hold(display().lock);
             for (int code : codes)
                 display().keys.write(code);
             codes.clear();
@@ -133,7 +133,7 @@ void Session::takeChangedRows() {
     std::array<bool, kTextRows> changed{};
     {
         DisplayState& d = display();
-        std::lock_guard guard(d.lock);
+        ScreenLock::WindowHold hold(d.lock);
         const Screen& screen = d.screen;
         copy_->palette = screen.palette;
         copy_->background = screen.background;

@@ -1,6 +1,7 @@
 // Screen changes in the real SDL window, for tests/xvfb/screen_changes_test.sh and
 // `make soak`: each screen enters the mode afresh (a new window opens, the old one
-// closes) and prints a few rows, as every menu screen does.
+// closes) and prints a few rows, then waits for a key (one typed ahead), as every menu
+// screen does.
 // Usage: screen_changes WARM_UP SCREENS. Prints "warm <figures>" after the warm-up
 // screens and "done <figures>" after the rest, each time waiting for a line on the
 // standard input before going on; <figures> are the resident memory in kB, the open
@@ -14,6 +15,7 @@
 
 #include "display/backends/sdl_backend.h"
 #include "display/display.h"
+#include "display/screen.h"
 #include "display/window_service.h"
 
 namespace {
@@ -58,6 +60,10 @@ void screens(long count) {
         locate(5, 1);
         printText("Obrazovka " + std::to_string(i), true);
         drawBox(100, 100, 300, 200);
+        // As the program's screens end: waiting for a key, which shows the screen.
+        display().keys.write(' ');
+        windowAwaitKey();
+        display().keys.take();
     }
 }
 

@@ -10,8 +10,13 @@ screens=${SCREENS:-300}
 [ -x "$changer" ] || abort "screen_changes not built beside $tablox"
 start_xvfb
 
-# The X resources of the process: one line of counts.
+one_window() { test "$(xwininfo -root -tree | grep -c '"screen_changes"')" -eq 1; }
+
+# The X resources of the process, once the old window of the last change has gone: one
+# line of counts.
 x_figures() {
+  wait_for 10 one_window || abort "the old window did not close"
+
   if command -v xrestop >/dev/null; then
     xrestop -b -m 1 | awk -v pid="$program_pid" '
       /^[0-9]+ - / { mine = $0 ~ ("PID: *" pid " ") }
