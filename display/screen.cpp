@@ -237,6 +237,7 @@ void setScreenMode() {
         throw ProgramEnded{1};
     }
     std::lock_guard guard(d.lock);
+    d.lock.windowOpened();
     d.graphicsMode = true;
 }
 

@@ -111,6 +111,9 @@ class ScreenLock {
         lock();
         release(true);
     }
+    // A new window opened, showing the cleared screen: the time the program waited for
+    // it is not time that a change went unshown.
+    void windowOpened() { unshownSince_.reset(); }
     // The window has copied and cleared the marked rows; called under the lock.
     void taken() {
         asked_ = false;

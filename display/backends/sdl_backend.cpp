@@ -10,9 +10,10 @@
 // drawn the new screen and asked to show it, and closes right after the new window has
 // shown it: closing it first would only delay that picture.
 //
-// The thread sleeps in SDL's event wait. The program's thread wakes it with an event of
-// its own when it has a request (open, close), a beep, or rows to show; each wake-up
-// ends in one refresh that shows every row marked by then.
+// The thread sleeps until the window system has an event or the program's thread wakes
+// it: for a request (open, close), a beep, or rows to show. On X11 it waits in poll() on
+// the X connection and a wake-up of its own; elsewhere in SDL's event wait, woken by an
+// event of its own. Each wake-up ends in one refresh that shows every row marked by then.
 #include "display/backends/sdl_backend.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@
 #include "display/backends/sdl_window.h"
 #include "display/backends/sdl_x11_window.h"
 #include "display/screen.h"
+#include "display/wakeup.h"
 
 namespace {
 
@@ -63,8 +65,9 @@ class WindowThread {
     void run();
     Request* takeRequest();
     void serve(Request& request);
-    void refresh();
-    bool takeRowsAndEvents();
+    bool refresh();
+    bool takeRows();
+    void handleEvents();
     void endRetired();
     void awaitEvent();
     SdlWindow* find(Uint32 id);
@@ -75,6 +78,7 @@ class WindowThread {
     Request* pending_ = nullptr;
     bool running_ = false;
     Uint32 wakeEvent_ = 0; // SDL's number for our wake-up event, 0 while SDL is down
+    Wakeup woken_;
     std::thread thread_;
     std::atomic<int> beeps_{0};
     // Touched by the window thread only.
@@ -119,6 +123,7 @@ void stopSdl() {
 void WindowThread::wake() {
     std::lock_guard lock(mutex_);
     if (wakeEvent_ == 0) return;
+    woken_.raise();
     SDL_Event event{};
     event.type = wakeEvent_;
     SDL_PushEvent(&event);
@@ -136,6 +141,9 @@ void WindowThread::submit(Request& request) {
     pending_ = &request;
     lock.unlock();
     wake();
+    // While the window thread starts SDL, this one reads the desktop's resources for the
+    // window's scale, over a connection of their own.
+    x11Resources();
     lock.lock();
     changed_.wait(lock, [&] { return request.done; });
     if (request.threadEnds) {
@@ -147,7 +155,7 @@ void WindowThread::submit(Request& request) {
 void WindowThread::run() {
     std::string failure;
     const bool started = startSdl(failure);
-    SDL_Cursor* arrow = started ? SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW) : nullptr;
+    SDL_Cursor* arrow = nullptr; // made once the first window shows the program's picture
     if (started) {
         const Uint32 event = SDL_RegisterEvents(1);
         std::lock_guard lock(mutex_);
@@ -173,7 +181,10 @@ void WindowThread::run() {
         }
         changed_.notify_all();
         if (ends) break;
-        refresh();
+        if (refresh() && started && !arrow) {
+            arrow = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+            if (arrow) SDL_SetCursor(arrow);
+        }
         awaitEvent();
     }
     {
@@ -197,18 +208,27 @@ Request* WindowThread::takeRequest() {
     return request;
 }
 
-// Sleeps until SDL has an event: from the window system, or the wake-up event. While a
-// beep sounds, also until it has been played, to close the sound device then.
+// Sleeps until there is an event from the window system or a wake-up. While a beep
+// sounds, also until it has been played, to close the sound device then.
 void WindowThread::awaitEvent() {
     {
         std::lock_guard lock(mutex_);
         if (pending_ != nullptr) return;
     }
     const int playing = beeper_.millisecondsLeft();
-    if (playing < 0)
+    const int limit = playing < 0 ? -1 : playing + 1;
+    SDL_PumpEvents();
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
+    SdlWindow* any = newest();
+    if (any && any->awaitX11Event(woken_.fd(), limit)) {
+        woken_.drain();
+        return;
+    }
+    if (limit < 0)
         SDL_WaitEvent(nullptr);
     else
-        SDL_WaitEventTimeout(nullptr, playing + 1);
+        SDL_WaitEventTimeout(nullptr, limit);
+    woken_.drain();
 }
 
 void WindowThread::serve(Request& request) {
@@ -236,7 +256,7 @@ void WindowThread::endRetired() {
     if (retired_.empty()) return;
     for (auto& w : retired_)
         w->awaitPendingEvents();
-    takeRowsAndEvents();
+    handleEvents();
     retired_.clear();
 }
 
@@ -247,30 +267,38 @@ SdlWindow* WindowThread::find(Uint32 id) {
 }
 
 // One round: the rows the program asked to show go to the newest window (an older one is
-// about to close), the pending events are handled, and the window shows what changed.
-void WindowThread::refresh() {
-    const bool took = takeRowsAndEvents();
-    if (SdlWindow* shown = newest()) shown->present();
+// about to close), which shows them at once; then the window system's events are
+// handled, and what they change is shown. Returns whether the program's rows were taken.
+bool WindowThread::refresh() {
+    const bool took = takeRows();
+    SdlWindow* shown = newest();
+    if (shown) shown->present();
+    handleEvents();
+    if (shown && shown == newest()) shown->present();
     if (took) endRetired(); // the newest window shows the program's picture now
     if (const int beeps = beeps_.exchange(0)) beeper_.play(beeps);
     beeper_.settle();
+    return took;
 }
 
-// Copies the rows the program has asked to show, if it has, and handles the window
-// system's events. Returns whether it copied.
-bool WindowThread::takeRowsAndEvents() {
+// Copies the rows the program has asked to show, if it has. Returns whether it copied.
+bool WindowThread::takeRows() {
+    DisplayState& d = display();
+    ScreenLock::WindowHold hold(d.lock);
+    if (!d.lock.asked()) return false;
+    if (SdlWindow* shown = newest()) shown->copyChangedRows(d.screen);
+    d.screen.rowChanged.fill(false);
+    d.lock.taken();
+    return true;
+}
+
+// Turns the window system's events into keys and requests, and carries out the requests.
+void WindowThread::handleEvents() {
     SDL_PumpEvents();
     std::vector<WindowRequest> requests;
-    bool took = false;
     {
         DisplayState& d = display();
         ScreenLock::WindowHold hold(d.lock);
-        if (d.lock.asked()) {
-            if (SdlWindow* shown = newest()) shown->copyChangedRows(d.screen);
-            d.screen.rowChanged.fill(false);
-            d.lock.taken();
-            took = true;
-        }
         SDL_Event events[32];
         int n = 0;
         while ((n = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)) > 0)
@@ -286,7 +314,6 @@ bool WindowThread::takeRowsAndEvents() {
         if (r.kind == WindowRequest::Kind::EnterFullScreen) w->enterFullScreen();
         if (r.kind == WindowRequest::Kind::Repaint) w->exposed();
     }
-    return took;
 }
 
 class SdlBackend final : public WindowBackend {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "display/backends/sdl_x11_window.h"
 #include "display/screen.h"
 
 class SdlWindow {
@@ -38,6 +39,11 @@ class SdlWindow {
     // round trip to the X server, or SDL's surface update (which ends with one) where the
     // window is not on X11.
     void awaitPendingEvents();
+    // On X11, waits until the window system has an event, `wakeFd` is readable or
+    // `timeoutMs` has passed (no limit when negative); false elsewhere, at once.
+    bool awaitX11Event(int wakeFd, int timeoutMs) {
+        return x11AwaitEvent(window_, wakeFd, timeoutMs);
+    }
 
   private:
     explicit SdlWindow(SDL_Window* window);

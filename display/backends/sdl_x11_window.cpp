@@ -3,8 +3,10 @@
 #include <SDL_syswm.h>
 
 #if defined(SDL_VIDEO_DRIVER_X11)
+#include <poll.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -74,6 +76,19 @@ bool x11PaintsBlack(SDL_Window* window) {
     return true;
 }
 
+bool x11AwaitEvent(SDL_Window* window, int wakeFd, int timeoutMs) {
+    SDL_SysWMinfo info;
+    if (!onX11(window, info)) return false;
+    Display* display = info.info.x11.display;
+    // Sends what is buffered and reads what has arrived; events read into Xlib's queue
+    // would leave nothing on the connection to wake the wait.
+    if (XPending(display) > 0) return true;
+    pollfd watched[2] = {{ConnectionNumber(display), POLLIN, 0}, {wakeFd, POLLIN, 0}};
+    while (poll(watched, 2, timeoutMs) < 0 && errno == EINTR) {
+    }
+    return true;
+}
+
 void endOnX11Failure() {
     XSetIOErrorHandler(onIoError);
     XSetErrorHandler(onError);
@@ -104,6 +119,9 @@ bool x11RoundTrip(SDL_Window*) {
     return false;
 }
 bool x11PaintsBlack(SDL_Window*) {
+    return false;
+}
+bool x11AwaitEvent(SDL_Window*, int, int) {
     return false;
 }
 void endOnX11Failure() {}

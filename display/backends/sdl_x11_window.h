@@ -18,6 +18,11 @@ bool x11RoundTrip(SDL_Window* window);
 // numbers (where 0 need not be black).
 bool x11PaintsBlack(SDL_Window* window);
 
+// Waits until the X connection of `window` has an event, `wakeFd` is readable, or
+// `timeoutMs` (no limit when negative) has passed. False, having waited for nothing,
+// where the window is not on X11.
+bool x11AwaitEvent(SDL_Window* window, int wakeFd, int timeoutMs);
+
 // The X server's resources (its RESOURCE_MANAGER property, where the desktop keeps
 // Xft.dpi), read once; empty where there is no X server.
 const char* x11Resources();
