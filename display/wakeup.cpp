@@ -35,6 +35,11 @@ void Wakeup::drain() const {
     }
 }
 
+void Wakeup::awaitFor(int milliseconds) const {
+    pollfd watched{fd_, POLLIN, 0};
+    poll(&watched, 1, milliseconds);
+}
+
 void awaitEither(const Wakeup& a, const Wakeup& b) {
     std::array<pollfd, 2> watched{{{a.fd(), POLLIN, 0}, {b.fd(), POLLIN, 0}}};
     while (poll(watched.data(), watched.size(), -1) < 0 && errno == EINTR) {

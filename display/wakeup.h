@@ -11,6 +11,9 @@ class Wakeup {
 
     // Makes fd() readable until the next drain.
     void raise() const;
+    // Waits until raised, at most `milliseconds`; a signal handled meanwhile ends the
+    // wait early.
+    void awaitFor(int milliseconds) const;
     // Takes back every raise so far.
     void drain() const;
     // Readable (POLLIN) while raised.

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <mutex>
@@ -54,6 +55,9 @@ class WindowThread {
     // Hands `request` to the window thread (starting it for a first window) and waits
     // until it is served. Never call it holding the screen lock, which every round takes.
     void submit(Request& request);
+    // Closes a window. A screen change closes the window before the newest: that one
+    // is only marked here, and closes once the newest shows the new screen.
+    void close(Uint32 windowId);
     void beep() {
         beeps_.fetch_add(1);
         wake();
@@ -65,6 +69,8 @@ class WindowThread {
     void run();
     Request* takeRequest();
     void serve(Request& request);
+    void takeRetiring();
+    void awaitFirstPicture();
     bool refresh();
     bool takeRows();
     void handleEvents();
@@ -76,6 +82,8 @@ class WindowThread {
     std::mutex mutex_;
     std::condition_variable changed_;
     Request* pending_ = nullptr;
+    std::vector<Uint32> retiring_; // windows closed by a screen change
+    Uint32 newestId_ = 0;
     bool running_ = false;
     Uint32 wakeEvent_ = 0; // SDL's number for our wake-up event, 0 while SDL is down
     Wakeup woken_;
@@ -152,6 +160,24 @@ void WindowThread::submit(Request& request) {
     }
 }
 
+void WindowThread::close(Uint32 windowId) {
+    bool retire = false;
+    {
+        std::lock_guard lock(mutex_);
+        if (!running_) return;
+        retire = windowId != newestId_;
+        if (retire) retiring_.push_back(windowId);
+    }
+    if (retire) {
+        wake();
+        return;
+    }
+    Request request;
+    request.kind = Request::Kind::Close;
+    request.windowId = windowId;
+    submit(request);
+}
+
 void WindowThread::run() {
     std::string failure;
     const bool started = startSdl(failure);
@@ -163,8 +189,10 @@ void WindowThread::run() {
     }
     for (;;) {
         Request* request = takeRequest();
+        bool opened = false; // read before `done`: the request is gone after that
         if (request && started) {
             serve(*request);
+            opened = request->kind == Request::Kind::Open && request->windowId != 0;
             if (arrow) SDL_SetCursor(arrow);
         } else if (request) {
             request->why = failure;
@@ -181,6 +209,7 @@ void WindowThread::run() {
         }
         changed_.notify_all();
         if (ends) break;
+        if (opened) awaitFirstPicture();
         if (refresh() && started && !arrow) {
             arrow = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
             if (arrow) SDL_SetCursor(arrow);
@@ -238,8 +267,11 @@ void WindowThread::serve(Request& request) {
         if (!window) return;
         request.windowId = window->id();
         windows_.push_back(std::move(window));
+        std::lock_guard lock(mutex_);
+        newestId_ = request.windowId;
         return;
     }
+    takeRetiring(); // closed before this one
     const auto closing = std::find_if(windows_.begin(), windows_.end(),
                                       [&](const auto& w) { return w->id() == request.windowId; });
     if (closing == windows_.end()) return;
@@ -247,12 +279,56 @@ void WindowThread::serve(Request& request) {
     const bool last = closing->get() == newest();
     retired_.push_back(std::move(*closing));
     windows_.erase(closing);
-    if (last) endRetired();
+    if (!last) return;
+    endRetired();
+    std::lock_guard lock(mutex_);
+    newestId_ = newest() ? newest()->id() : 0;
 }
 
-// Closes the retired windows. Keys typed into them just before the newest window took
-// the keyboard may still be on their way; SDL would drop them once a window is gone.
+// Moves the windows that a screen change has closed to the retired ones.
+void WindowThread::takeRetiring() {
+    std::vector<Uint32> ids;
+    {
+        std::lock_guard lock(mutex_);
+        ids.swap(retiring_);
+    }
+    for (const Uint32 id : ids) {
+        const auto w = std::find_if(windows_.begin(), windows_.end(),
+                                    [&](const auto& each) { return each->id() == id; });
+        if (w == windows_.end()) continue;
+        retired_.push_back(std::move(*w));
+        windows_.erase(w);
+    }
+}
+
+// A new window: the program draws its screen at once and asks to show it, and that
+// picture comes first, before the new window's own events. Waits for the ask, a
+// request, or at most kFirstPictureWait.
+void WindowThread::awaitFirstPicture() {
+    constexpr auto kFirstPictureWait = std::chrono::milliseconds(50);
+    const auto until = std::chrono::steady_clock::now() + kFirstPictureWait;
+    for (;;) {
+        {
+            DisplayState& d = display();
+            ScreenLock::WindowHold hold(d.lock);
+            if (d.lock.asked()) return;
+        }
+        {
+            std::lock_guard lock(mutex_);
+            if (pending_ != nullptr) return;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            until - std::chrono::steady_clock::now());
+        if (left.count() <= 0) return;
+        woken_.awaitFor(static_cast<int>(left.count()) + 1);
+        woken_.drain();
+    }
+}
+
+// Closes the windows that screen changes have closed. Keys typed into them just before the newest
+// window took the keyboard may still be on their way; SDL would drop them once a window is gone.
 void WindowThread::endRetired() {
+    takeRetiring();
     if (retired_.empty()) return;
     for (auto& w : retired_)
         w->awaitPendingEvents();
@@ -275,7 +351,11 @@ bool WindowThread::refresh() {
     if (shown) shown->present();
     handleEvents();
     if (shown && shown == newest()) shown->present();
-    if (took) endRetired(); // the newest window shows the program's picture now
+    if (took && shown) {
+        // The newest window shows the program's picture now.
+        shown->takeKeyboard();
+        endRetired();
+    }
     if (const int beeps = beeps_.exchange(0)) beeper_.play(beeps);
     beeper_.settle();
     return took;
@@ -329,10 +409,7 @@ class SdlBackend final : public WindowBackend {
     }
     void close() override {
         if (windowId_ == 0) return;
-        Request request;
-        request.kind = Request::Kind::Close;
-        request.windowId = windowId_;
-        WindowThread::get().submit(request);
+        WindowThread::get().close(windowId_);
         windowId_ = 0;
     }
     void beep() override { WindowThread::get().beep(); }

@@ -52,10 +52,6 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, std::stri
         return nullptr;
     }
     w->serverPaintsBlack_ = x11PaintsBlack(window);
-    // The new window takes the keyboard at once, so that keys typed while the previous
-    // window goes away land here.
-    SDL_RaiseWindow(window);
-    SDL_SetWindowInputFocus(window);
     return w;
 }
 
@@ -145,6 +141,13 @@ void SdlWindow::showScaled(SDL_Surface* surface, int width, int height) {
     SDL_UpdateWindowSurfaceRects(window_, &area, 1);
     dirty_.fill(false);
     showAll_ = false;
+}
+
+void SdlWindow::takeKeyboard() {
+    if (keyboardTaken_) return;
+    keyboardTaken_ = true;
+    SDL_RaiseWindow(window_);
+    SDL_SetWindowInputFocus(window_);
 }
 
 void SdlWindow::awaitPendingEvents() {

@@ -14,8 +14,8 @@
 
 class SdlWindow {
   public:
-    // Creates the window centred on the desktop, raised and given the keyboard. Returns
-    // null and sets `why` when SDL cannot make it or cannot draw into it.
+    // Creates the window centred on the desktop. Returns null and sets `why` when SDL
+    // cannot make it or cannot draw into it.
     static std::unique_ptr<SdlWindow> create(const std::string& title, std::string& why);
     ~SdlWindow();
     SdlWindow(const SdlWindow&) = delete;
@@ -30,6 +30,10 @@ class SdlWindow {
     void present();
     // The window needs painting again from its picture.
     void exposed() { showAll_ = true; }
+    // Raises the window and gives it the keyboard, once: when it first shows the
+    // program's picture. Until then keys go on to the window it replaces, which stays
+    // until this one has them.
+    void takeKeyboard();
     // Switches between the window and full screen. Where the switch fails, or full
     // screen does not take effect (nothing on the desktop carries it out), the window
     // stays as it was.
@@ -64,4 +68,5 @@ class SdlWindow {
     // only delay the first picture that counts.
     bool serverPaintsBlack_ = false;
     bool allBlack_ = true;
+    bool keyboardTaken_ = false;
 };
