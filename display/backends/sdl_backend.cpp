@@ -94,6 +94,7 @@ class WindowThread {
     std::vector<std::unique_ptr<SdlWindow>> retired_; // closed, still on the desktop
     InputTranslator input_;
     SdlBeeper beeper_;
+    int scale_ = 0; // the next window's scale, 0 until known
 };
 
 // The desktop video drivers worth trying. SDL would also take a display-less driver,
@@ -222,6 +223,7 @@ void WindowThread::run() {
     }
     retired_.clear();
     windows_.clear();
+    scale_ = 0;
     if (started) {
         beeper_.shutDown();
         if (arrow) SDL_FreeCursor(arrow);
@@ -263,7 +265,8 @@ void WindowThread::awaitEvent() {
 void WindowThread::serve(Request& request) {
     if (request.kind == Request::Kind::Open) {
         endRetired();
-        std::unique_ptr<SdlWindow> window = SdlWindow::create(request.title, request.why);
+        if (scale_ == 0) scale_ = SdlWindow::desktopScale();
+        std::unique_ptr<SdlWindow> window = SdlWindow::create(request.title, scale_, request.why);
         if (!window) return;
         request.windowId = window->id();
         windows_.push_back(std::move(window));
@@ -353,7 +356,8 @@ bool WindowThread::refresh() {
     if (shown && shown == newest()) shown->present();
     if (took && shown) {
         // The newest window shows the program's picture now.
-        shown->takeKeyboard();
+        if (shown->takeKeyboard())
+            scale_ = SdlWindow::desktopScale(); // for the next window, out of this one's way
         endRetired();
     }
     if (const int beeps = beeps_.exchange(0)) beeper_.play(beeps);

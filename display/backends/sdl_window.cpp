@@ -19,20 +19,15 @@ SdlWindow::~SdlWindow() {
     colormap.free(); // SDL leaves it on the X server
 }
 
-namespace {
-
-// The whole-number factor by which the desktop asks for larger windows.
-int desktopScale() {
+int SdlWindow::desktopScale() {
     SDL_Rect usable{};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {};
     return windowScale(std::getenv(kScaleVariable), std::getenv("GDK_SCALE"), x11Resources(),
                        usable.w, usable.h);
 }
 
-} // namespace
-
-std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, std::string& why) {
-    const int scale = desktopScale();
+std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, int scale,
+                                             std::string& why) {
     // A Wayland output's own scale gives the window a surface of more pixels than its
     // size, where the picture is drawn enlarged as in full screen.
     SDL_Window* window = SDL_CreateWindow(
@@ -80,7 +75,11 @@ void SdlWindow::copyChangedRows(const Screen& screen) {
 }
 
 void SdlWindow::present() {
-    if (allBlack_ && serverPaintsBlack_) return;
+    if (allBlack_ && serverPaintsBlack_) {
+        if (showAll_) x11PaintBlack(window_);
+        showAll_ = false;
+        return;
+    }
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (!surface) return;
     if (surface != lastSurface_) showAll_ = true;
@@ -143,11 +142,12 @@ void SdlWindow::showScaled(SDL_Surface* surface, int width, int height) {
     showAll_ = false;
 }
 
-void SdlWindow::takeKeyboard() {
-    if (keyboardTaken_) return;
+bool SdlWindow::takeKeyboard() {
+    if (keyboardTaken_) return false;
     keyboardTaken_ = true;
     SDL_RaiseWindow(window_);
     SDL_SetWindowInputFocus(window_);
+    return true;
 }
 
 void SdlWindow::awaitPendingEvents() {

@@ -14,9 +14,11 @@
 
 class SdlWindow {
   public:
-    // Creates the window centred on the desktop. Returns null and sets `why` when SDL
-    // cannot make it or cannot draw into it.
-    static std::unique_ptr<SdlWindow> create(const std::string& title, std::string& why);
+    // The whole-number factor by which the desktop asks for larger windows.
+    static int desktopScale();
+    // Creates the window centred on the desktop, `scale` times the picture's size. Returns
+    // null and sets `why` when SDL cannot make it or cannot draw into it.
+    static std::unique_ptr<SdlWindow> create(const std::string& title, int scale, std::string& why);
     ~SdlWindow();
     SdlWindow(const SdlWindow&) = delete;
     SdlWindow& operator=(const SdlWindow&) = delete;
@@ -32,8 +34,8 @@ class SdlWindow {
     void exposed() { showAll_ = true; }
     // Raises the window and gives it the keyboard, once: when it first shows the
     // program's picture. Until then keys go on to the window it replaces, which stays
-    // until this one has them.
-    void takeKeyboard();
+    // until this one has them. True the first time.
+    bool takeKeyboard();
     // Switches between the window and full screen. Where the switch fails, or full
     // screen does not take effect (nothing on the desktop carries it out), the window
     // stays as it was.

@@ -71,9 +71,14 @@ bool x11PaintsBlack(SDL_Window* window) {
         return false;
     // Pixel 0 is black in every visual whose pixels are colours.
     XSetWindowBackground(info.info.x11.display, info.info.x11.window, 0);
+    return true;
+}
+
+void x11PaintBlack(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    if (!onX11(window, info)) return;
     XClearWindow(info.info.x11.display, info.info.x11.window);
     XFlush(info.info.x11.display);
-    return true;
 }
 
 bool x11AwaitEvent(SDL_Window* window, int wakeFd, int timeoutMs) {
@@ -121,6 +126,7 @@ bool x11RoundTrip(SDL_Window*) {
 bool x11PaintsBlack(SDL_Window*) {
     return false;
 }
+void x11PaintBlack(SDL_Window*) {}
 bool x11AwaitEvent(SDL_Window*, int, int) {
     return false;
 }

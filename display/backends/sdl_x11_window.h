@@ -12,11 +12,13 @@ bool x11ClientSize(SDL_Window* window, int& width, int& height);
 // sent its events. False, having done nothing, where the window is not on X11.
 bool x11RoundTrip(SDL_Window* window);
 
-// Gives the window a black background, which the X server paints at once and on every
-// exposure, so that a window whose picture is still all black need not be sent it.
-// False, having done nothing, where the window is not on X11 or its pixels are colour
-// numbers (where 0 need not be black).
+// Gives the window a black background, which the X server paints on every exposure
+// (and on x11PaintBlack), so that a window whose picture is all black need not be sent
+// it. False, having done nothing, where the window is not on X11 or its pixels are
+// colour numbers (where 0 need not be black).
 bool x11PaintsBlack(SDL_Window* window);
+// Has the X server paint the whole window in its background.
+void x11PaintBlack(SDL_Window* window);
 
 // Waits until the X connection of `window` has an event, `wakeFd` is readable, or
 // `timeoutMs` (no limit when negative) has passed. False, having waited for nothing,
