@@ -352,14 +352,14 @@ bool WindowThread::refresh() {
     const bool took = takeRows();
     SdlWindow* shown = newest();
     if (shown) shown->present();
-    handleEvents();
-    if (shown && shown == newest()) shown->present();
     if (took && shown) {
         // The newest window shows the program's picture now.
         if (shown->takeKeyboard())
             scale_ = SdlWindow::desktopScale(); // for the next window, out of this one's way
         endRetired();
     }
+    handleEvents();
+    if (shown && shown == newest()) shown->present();
     if (const int beeps = beeps_.exchange(0)) beeper_.play(beeps);
     beeper_.settle();
     return took;
