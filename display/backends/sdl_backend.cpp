@@ -150,9 +150,6 @@ void WindowThread::submit(Request& request) {
     pending_ = &request;
     lock.unlock();
     wake();
-    // While the window thread starts SDL, this one reads the desktop's resources for the
-    // window's scale, over a connection of their own.
-    x11Resources();
     lock.lock();
     changed_.wait(lock, [&] { return request.done; });
     if (request.threadEnds) {
