@@ -271,15 +271,14 @@ void WindowThread::serve(Request& request) {
         newestId_ = request.windowId;
         return;
     }
-    takeRetiring(); // closed before this one
+    // Only the newest window is closed this way (the others are marked, see close()), at
+    // the end: with it go the ones that screen changes closed before.
+    takeRetiring();
     const auto closing = std::find_if(windows_.begin(), windows_.end(),
                                       [&](const auto& w) { return w->id() == request.windowId; });
     if (closing == windows_.end()) return;
-    // A screen change closes the window before the newest; the newest closes last.
-    const bool last = closing->get() == newest();
     retired_.push_back(std::move(*closing));
     windows_.erase(closing);
-    if (!last) return;
     endRetired();
     std::lock_guard lock(mutex_);
     newestId_ = newest() ? newest()->id() : 0;

@@ -150,6 +150,10 @@ bool SdlWindow::takeKeyboard() {
     return true;
 }
 
+bool SdlWindow::awaitX11Event(int wakeFd, int timeoutMs) {
+    return x11AwaitEvent(window_, wakeFd, timeoutMs);
+}
+
 void SdlWindow::awaitPendingEvents() {
     if (!x11RoundTrip(window_)) SDL_UpdateWindowSurface(window_);
 }

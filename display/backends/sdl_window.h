@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "display/backends/sdl_x11_window.h"
 #include "display/screen.h"
 
 class SdlWindow {
@@ -47,9 +46,7 @@ class SdlWindow {
     void awaitPendingEvents();
     // On X11, waits until the window system has an event, `wakeFd` is readable or
     // `timeoutMs` has passed (no limit when negative); false elsewhere, at once.
-    bool awaitX11Event(int wakeFd, int timeoutMs) {
-        return x11AwaitEvent(window_, wakeFd, timeoutMs);
-    }
+    bool awaitX11Event(int wakeFd, int timeoutMs);
 
   private:
     explicit SdlWindow(SDL_Window* window);
