@@ -51,7 +51,7 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The hand-written C++ sources: every tracked one but the font generated from its source.
-SOURCES = $(filter-out display/font.cpp,$(shell find app calculators display tests tools bench \
+SOURCES = $(filter-out display/font.cpp,$(shell find app calculators display platform tests tools bench \
 	-name '*.cpp' -o -name '*.h'))
 
 format: deps

@@ -1,6 +1,6 @@
 // Menu item 5: whether two equal right-angled trapezoids, the second turned through 180
 // degrees, fit side by side across a sheet.
-#include "app/furniture.h"
+#include "app/furniture/furniture.h"
 #include "calculators/calculators.h"
 #include "calculators/mirrored_pieces.h"
 #include "display/display.h"

@@ -1,7 +1,7 @@
 // Menu item 9: the side of a regular octagonal weight plate, from its mass.
 #include <cmath>
 
-#include "app/furniture.h"
+#include "app/furniture/furniture.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 

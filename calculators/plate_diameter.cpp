@@ -1,7 +1,7 @@
 // Menu item 8: the outer diameter of a round weight plate with a hole, from its mass.
 #include <cmath>
 
-#include "app/furniture.h"
+#include "app/furniture/furniture.h"
 #include "calculators/calculators.h"
 #include "calculators/ring_sketch.h"
 #include "display/display.h"

@@ -1,5 +1,5 @@
 // Menu item 7: the mass of a ring cut from plate.
-#include "app/furniture.h"
+#include "app/furniture/furniture.h"
 #include "calculators/calculators.h"
 #include "calculators/ring_sketch.h"
 #include "display/display.h"

@@ -1,5 +1,5 @@
 // Menu item 4: the weight of a number of sheets in tonnes.
-#include "app/furniture.h"
+#include "app/furniture/furniture.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 

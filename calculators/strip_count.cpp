@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/furniture.h"
+#include "app/furniture/furniture.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 

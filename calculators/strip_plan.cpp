@@ -2,7 +2,7 @@
 // turned pieces, the sheets, strips, weight and waste.
 #include <cmath>
 
-#include "app/furniture.h"
+#include "app/furniture/furniture.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 

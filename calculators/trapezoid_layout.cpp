@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "app/furniture.h"
+#include "app/furniture/furniture.h"
 #include "calculators/calculators.h"
 #include "display/display.h"
 

@@ -1,6 +1,6 @@
 // Menu item 6: whether two different right-angled trapezoids, laid mirror-wise across a
 // sheet, keep clear of each other at the line of each short side.
-#include "app/furniture.h"
+#include "app/furniture/furniture.h"
 #include "calculators/calculators.h"
 #include "calculators/mirrored_pieces.h"
 #include "display/display.h"

@@ -196,21 +196,21 @@ void circleOnScreen(Screen& s, float cx, float cy, float radius, std::uint8_t co
 
 void drawLine(float x1, float y1, float x2, float y2) {
     DisplayState& d = display();
-    std::lock_guard guard(d.lock);
+    DisplayOperation operation;
     if (!d.graphicsMode) return; // no screen to draw on
     lineOnScreen(d.screen, x1, y1, x2, y2, d.screen.foreground);
 }
 
 void drawBox(float x1, float y1, float x2, float y2) {
     DisplayState& d = display();
-    std::lock_guard guard(d.lock);
+    DisplayOperation operation;
     if (!d.graphicsMode) return;
     boxOnScreen(d.screen, x1, y1, x2, y2, d.screen.foreground);
 }
 
 void drawCircle(float cx, float cy, float radius, int colour) {
     DisplayState& d = display();
-    std::lock_guard guard(d.lock);
+    DisplayOperation operation;
     if (!d.graphicsMode) return;
     circleOnScreen(d.screen, cx, cy, radius, static_cast<std::uint8_t>(colour & 255));
 }

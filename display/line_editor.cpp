@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "display/display.h"
+#include "display/input_queue.h"
 #include "display/screen.h"
 #include "display/window_service.h"
 
@@ -175,16 +176,24 @@ std::string_view characterAt(const LineEdit& line) {
     return std::string_view(line.text).substr(line.position, 1);
 }
 
-// Waits for a key: takes the oldest one waiting, or sleeps until one is written.
+} // namespace
+
 int waitForKey() {
+    InputQueue& queue = input();
+    auto endIfRequested = [&] {
+        if (const auto status = queue.endRequested()) endProgram(*status);
+    };
     for (;;) {
-        {
-            std::lock_guard guard(display().lock);
-            if (display().keys.waiting()) return display().keys.take();
-        }
-        windowAwaitKey();
+        if (queue.keyWaiting()) return queue.takeKey();
+        showWhatIsDrawn();
+        endIfRequested();
+        windowProgramWaits();
+        queue.await();
+        endIfRequested();
     }
 }
+
+namespace {
 
 EditStep applyKeyIfRoom(LineEdit& line, int key) {
     try {
@@ -215,15 +224,14 @@ void showStep(LineOnScreen& screen, const LineEdit& line, const EditStep& step) 
 } // namespace
 
 std::string editLine() {
-    DisplayState& d = display();
     LineEdit line;
     LineOnScreen screen = [&] {
-        std::lock_guard guard(d.lock);
+        DisplayOperation operation;
         return LineOnScreen(line.text);
     }();
     for (;;) {
         {
-            std::lock_guard guard(d.lock);
+            DisplayOperation operation;
             screen.bringIntoView(line.position);
             screen.placeCursor(line.position);
             if (screen.visible(line.position)) {
@@ -234,7 +242,7 @@ std::string editLine() {
         const int key = waitForKey();
         EditStep step;
         {
-            std::lock_guard guard(d.lock);
+            DisplayOperation operation;
             if (screen.visible(line.position)) {
                 screen.print(line.position, characterAt(line));
                 screen.placeCursor(line.position);
@@ -246,7 +254,10 @@ std::string editLine() {
             }
             showStep(screen, line, step);
         }
-        // The beep may take its 250 ms; the window goes on refreshing meanwhile.
-        if (step.kind == EditStep::Kind::Beep) windowBeep();
+        // The key's echo first, then the beep.
+        if (step.kind == EditStep::Kind::Beep) {
+            showWhatIsDrawn();
+            windowBeep();
+        }
     }
 }

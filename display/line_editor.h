@@ -34,3 +34,8 @@ EditStep applyKey(LineEdit& line, int key, std::size_t screenWidth);
 // current colour with a cursor mark at the insertion point, until ENTER. Leaves the
 // text cursor behind the text and returns the text.
 std::string editLine();
+
+// The line editor's wait: the oldest key waiting, or, after asking the window to show what
+// has been drawn, the first one posted. An end requested before or during the wait ends
+// the program through endProgram.
+int waitForKey();

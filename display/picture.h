@@ -28,6 +28,7 @@ struct Cell {
     std::uint8_t character = ' '; // code page 437; ' ' unless the cell holds text
     std::uint8_t colour = 0;      // of the character and of its underline
     bool underlined = false;      // the line editor's cursor mark under the character
+    bool operator==(const Cell&) const = default;
 };
 
 struct Picture {

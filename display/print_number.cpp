@@ -7,7 +7,7 @@
 
 void printNumber(float value, bool lineEnd) {
     // One lock over both pieces, so the window never shows the number without its line end.
-    std::lock_guard guard(display().lock);
+    DisplayOperation operation;
     writeText(numberText(value));
     if (lineEnd) writeText("\r\n");
 }

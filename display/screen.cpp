@@ -4,31 +4,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 #include "display/display.h"
 #include "display/font.h"
 #include "display/window_service.h"
-
-const Palette kDefaultPalette = {{
-    {0, 0, 0},
-    {0, 0, 170},
-    {0, 170, 0},
-    {0, 170, 170},
-    {170, 0, 0},
-    {170, 0, 170},
-    {170, 85, 0},
-    {170, 170, 170},
-    {85, 85, 85},
-    {85, 85, 255},
-    {85, 255, 85},
-    {85, 255, 255},
-    {255, 85, 85},
-    {255, 85, 255},
-    {255, 255, 85},
-    {255, 255, 255},
-}};
+#include "platform/platform.h"
 
 DisplayState& display() {
     static DisplayState d;
@@ -42,46 +22,58 @@ void Screen::markRows(int firstY, int lastY) {
         rowChanged[static_cast<std::size_t>(y)] = true;
 }
 
-std::uint8_t Screen::commonestColour(int row, int column) const {
-    std::array<int, 256> counts{};
-    for (int y = row * kCellHeight; y < (row + 1) * kCellHeight; ++y)
-        for (int x = column * kCellWidth; x < (column + 1) * kCellWidth; ++x)
-            ++counts[rowPixels(y)[x]];
-    counts[background] = 0;
-    const auto commonest = std::max_element(counts.begin(), counts.end());
-    return *commonest == 0 ? background : static_cast<std::uint8_t>(commonest - counts.begin());
-}
-
 bool Screen::anyRowChanged() const {
     return std::find(rowChanged.begin(), rowChanged.end(), true) != rowChanged.end();
 }
 
-void ScreenLock::release(bool waiting) {
-    // Only the program's thread gets here: the window's threads hold the lock with a
-    // WindowHold.
+DisplayOperation::DisplayOperation() {
+    DisplayState& d = display();
+    d.lock.lock();
+    ++d.depth;
+}
+
+DisplayOperation::~DisplayOperation() {
+    DisplayState& d = display();
+    const bool ask = --d.depth == 0 && d.show.shouldAsk(d.screen.anyRowChanged(), false);
+    d.lock.unlock();
+    if (ask) d.show.ask();
+}
+
+void showWhatIsDrawn() {
+    DisplayState& d = display();
     bool ask = false;
-    if (--depth_ == 0 && !asked_ && display().screen.anyRowChanged()) {
-        const auto now = std::chrono::steady_clock::now();
-        if (!unshownSince_) unshownSince_ = now;
-        ask = waiting || now - *unshownSince_ >= kLongestUnshown;
-        if (ask) {
-            asked_ = true;
-            unshownSince_.reset();
-        }
+    {
+        std::lock_guard guard(d.lock);
+        ask = d.show.shouldAsk(d.screen.anyRowChanged(), true);
     }
-    mutex_.unlock();
-    if (ask) windowShowChanges();
+    if (ask) d.show.ask();
+}
+
+bool takeFrame(Frame& frame) {
+    DisplayState& d = display();
+    std::lock_guard guard(d.lock);
+    if (!d.show.asked()) return false;
+    Screen& s = d.screen;
+    for (int y = 0; y < kScreenHeight; ++y) {
+        const bool changed = s.rowChanged[static_cast<std::size_t>(y)];
+        frame.changedRows[static_cast<std::size_t>(y)] = changed;
+        if (changed) std::memcpy(frame.picture.rowPixels(y), s.rowPixels(y), kScreenWidth);
+    }
+    frame.picture.cells = s.cells;
+    frame.picture.palette = s.palette;
+    frame.picture.background = s.background;
+    s.rowChanged.fill(false);
+    d.show.taken();
+    return true;
+}
+
+bool frameAsked() {
+    DisplayState& d = display();
+    std::lock_guard guard(d.lock);
+    return d.show.asked();
 }
 
 namespace {
-
-// The executable's file name without directory and last extension.
-std::string programTitle() {
-    std::error_code error;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error || exe.empty()) return "tablox";
-    return exe.stem().string();
-}
 
 void fillTextRows(Screen& s, int firstRow, int lastRow) {
     std::memset(s.rowPixels(firstRow * kCellHeight), s.background,
@@ -159,7 +151,7 @@ void putCharacter(Screen& s, std::uint8_t code, bool cursorMarkOnly) {
 
 void writeText(std::string_view text) {
     DisplayState& d = display();
-    std::lock_guard guard(d.lock);
+    DisplayOperation operation;
     Screen& s = d.screen;
     if (!d.graphicsMode) {
         // Without a window there is nowhere to show text; it is dropped.
@@ -213,10 +205,10 @@ void writeText(std::string_view text) {
 }
 
 void setScreenMode() {
-    static const std::string title = programTitle();
+    static const std::string title = platform::programName("tablox");
     DisplayState& d = display();
     {
-        std::lock_guard guard(d.lock);
+        DisplayOperation operation;
         Screen& s = d.screen;
         s.pixels.fill(0);
         s.cells.fill(Cell{});
@@ -231,19 +223,19 @@ void setScreenMode() {
     }
     std::string why;
     if (!replaceWindow(title, why)) {
-        std::lock_guard guard(d.lock);
+        DisplayOperation operation;
         d.graphicsMode = false;
         std::fprintf(stderr, "%s: cannot open a window: %s\n", title.c_str(), why.c_str());
         throw ProgramEnded{1};
     }
-    std::lock_guard guard(d.lock);
-    d.lock.windowOpened();
+    DisplayOperation operation;
+    d.show.windowOpened();
     d.graphicsMode = true;
 }
 
 void clearScreen() {
     DisplayState& d = display();
-    std::lock_guard guard(d.lock);
+    DisplayOperation operation;
     if (!d.graphicsMode) {
         // Only the very first clear of a run gets here: it clears the console.
         clearConsole();
@@ -273,21 +265,16 @@ void locate(int row, int column) {
 }
 
 void printText(std::string_view text, bool lineEnd) {
-    std::lock_guard guard(display().lock);
+    DisplayOperation operation;
     writeText(text);
     if (lineEnd) writeText("\r\n");
 }
 
-void KeyBuffer::write(int code) {
-    codes_[static_cast<std::size_t>(writePos_)] = code;
-    writePos_ = (writePos_ + 1) % static_cast<int>(codes_.size());
-    if (writePos_ == readPos_) readPos_ = (readPos_ + 1) % static_cast<int>(codes_.size());
-    written_.raise();
-}
-
-int KeyBuffer::take() {
-    if (!waiting()) return 0;
-    const int code = codes_[static_cast<std::size_t>(readPos_)];
-    readPos_ = (readPos_ + 1) % static_cast<int>(codes_.size());
-    return code;
+void endProgram(int status) {
+    closeWindow();
+    {
+        DisplayOperation operation;
+        display().graphicsMode = false;
+    }
+    throw ProgramEnded{status};
 }

@@ -1,11 +1,7 @@
-// Chooses a back end for each window and forwards beeps, changes and waits to it.
+// Chooses a back end for each window and forwards beeps, shows and waits to it.
 #include "display/window_service.h"
 
 #include <utility>
-
-#include "display/display.h"
-#include "display/end_signals.h"
-#include "display/screen.h"
 
 namespace {
 
@@ -66,44 +62,10 @@ void windowBeep() {
     if (service().current) service().current->beep();
 }
 
-namespace {
-// An end signal noted while the program waited: the orderly end, with the shell's
-// status for a process ended by that signal.
-void endIfSignalled() {
-    if (const int signal = endSignalNoted()) endProgram(128 + signal);
-}
-} // namespace
-
-void windowShowChanges() {
-    if (service().current) service().current->showChanges();
+void windowShow() {
+    if (service().current) service().current->show();
 }
 
-void awaitKeyOrEndSignal() {
-    const Wakeup& written = display().keys.written();
-    awaitEither(written, endSignalWakeup());
-    // Taken back only now: a key written after this is seen by the next wait.
-    written.drain();
-}
-
-void WindowBackend::awaitKey() {
-    awaitKeyOrEndSignal();
-}
-
-void windowAwaitKey() {
-    display().lock.askToShow();
-    endIfSignalled();
-    if (service().current)
-        service().current->awaitKey();
-    else
-        awaitKeyOrEndSignal();
-    endIfSignalled();
-}
-
-void endProgram(int status) {
-    closeWindow();
-    {
-        std::lock_guard guard(display().lock);
-        display().graphicsMode = false;
-    }
-    throw ProgramEnded{status};
+void windowProgramWaits() {
+    if (service().current) service().current->programWaits();
 }

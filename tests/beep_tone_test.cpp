@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "display/beep_tone.h"
+#include "display/backends/sdl/beep_tone.h"
 
 namespace {
 

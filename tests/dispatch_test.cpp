@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/furniture.h"
-#include "app/working_values.h"
+#include "app/furniture/furniture.h"
+#include "app/furniture/working_values.h"
 #include "display/display.h"
 #include "display/line_editor.h"
 #include "tests/harness.h"

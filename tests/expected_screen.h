@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/banner.h"
+#include "app/furniture/banner.h"
 #include "tests/harness.h"
 
 class ExpectedScreen {

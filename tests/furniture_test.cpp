@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/furniture.h"
-#include "app/working_values.h"
+#include "app/furniture/furniture.h"
+#include "app/furniture/working_values.h"
 #include "display/display.h"
 #include "tests/harness.h"
 #include "tests/screen_checks.h"

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "display/backends/terminal_keys.h"
+#include "display/backends/terminal/terminal_keys.h"
 #include "tests/fuzz_checks.h"
 
 namespace {

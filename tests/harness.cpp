@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shell.h"
-#include "app/working_values.h"
+#include "app/furniture/working_values.h"
+#include "app/shell/shell.h"
 #include "display/display.h"
 #include "display/font.h"
+#include "display/input_queue.h"
 #include "display/window_service.h"
 
 std::vector<int> keys(std::string_view typed) {
@@ -47,7 +48,7 @@ void resetProgramState() {
     scratch = 0;
     std::lock_guard guard(display().lock);
     display().graphicsMode = false;
-    display().keys.clear();
+    input().clear();
 }
 
 ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& typedAhead,
@@ -56,7 +57,7 @@ ProgramRun runProgram(const std::vector<int>& script, const std::vector<int>& ty
     memoryWindows().script.assign(script.begin(), script.end());
     memoryWindows().typist = std::move(typist);
     for (int code : typedAhead)
-        display().keys.write(code);
+        input().postKey(code);
     ProgramRun run;
     try {
         runTablox();

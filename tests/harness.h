@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "display/backends/memory_backend.h"
+#include "display/backends/memory/memory_backend.h"
 #include "display/cells.h"
 #include "display/screen.h"
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "display/display.h"
+#include "display/input_queue.h"
 #include "tests/harness.h"
 
 namespace {
@@ -431,7 +432,7 @@ TEST(LineEditor, KeysTypedAheadAreTakenInOrder) {
     freshScreen();
     locate(5, 1);
     for (int code : keys("42"))
-        display().keys.write(code);
+        input().postKey(code);
     EXPECT_TRUE(typeLine(keys("\n")));
     std::uint8_t value = 0;
     readByte(value);

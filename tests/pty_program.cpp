@@ -18,7 +18,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "display/backends/terminal_cells.h"
+#include "display/backends/terminal/terminal_cells.h"
 
 extern char** environ;
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "display/backends/terminal_caps.h"
-#include "display/backends/terminal_cells.h"
-#include "display/backends/terminal_painter.h"
+#include "display/backends/terminal/terminal_caps.h"
+#include "display/backends/terminal/terminal_cells.h"
+#include "display/backends/terminal/terminal_painter.h"
 #include "display/cp437.h"
 #include "display/display.h"
 #include "tests/harness.h"

@@ -1,4 +1,4 @@
-#include "display/backends/terminal_keys.h"
+#include "display/backends/terminal/terminal_keys.h"
 
 #include <gtest/gtest.h>
 

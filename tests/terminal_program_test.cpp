@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "display/backends/memory_backend.h"
-#include "display/backends/terminal_backend.h"
-#include "display/backends/terminal_caps.h"
+#include "display/backends/memory/memory_backend.h"
+#include "display/backends/terminal/terminal_backend.h"
+#include "display/backends/terminal/terminal_caps.h"
 #include "tests/pty_program.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "display/display.h"
+#include "display/input_queue.h"
 #include "tests/harness.h"
 
 namespace {
@@ -191,13 +192,13 @@ TEST(TextOutput, OnlyTheRowsDrawnAreMarked) {
 }
 
 TEST(KeyRing, TwentyTypedKeepsTheLastFifteen) {
-    KeyBuffer ring;
+    InputQueue ring;
     for (int code = 1; code <= 20; ++code)
-        ring.write(code);
+        ring.postKey(code);
     for (int code = 6; code <= 20; ++code)
-        EXPECT_EQ(ring.take(), code);
-    EXPECT_FALSE(ring.waiting());
-    EXPECT_EQ(ring.take(), 0);
+        EXPECT_EQ(ring.takeKey(), code);
+    EXPECT_FALSE(ring.keyWaiting());
+    EXPECT_EQ(ring.takeKey(), 0);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string_view>
 
-#include "display/backends/terminal_cells.h"
+#include "display/backends/terminal/terminal_cells.h"
 #include "tests/terminfo_entry.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "display/window_scale.h"
+#include "display/backends/sdl/window_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,10 @@
-// The window back ends of the real program, in the order they are tried.
+// What the real program's entry point takes from the back ends of its platform: the
+// window back ends in the order they are tried, and the clear of the console it was
+// started from.
 #pragma once
 #include <vector>
 
-#include "display/window_service.h"
+#include "display/backend.h"
 
 std::vector<BackendFactory> desktopBackends();
+void clearDesktopConsole();

@@ -13,7 +13,7 @@
 #include <iostream>
 #include <string>
 
-#include "display/backends/sdl_backend.h"
+#include "display/backends/sdl/sdl_backend.h"
 #include "display/display.h"
 #include "display/screen.h"
 #include "display/window_service.h"
@@ -60,10 +60,8 @@ void screens(long count) {
         locate(5, 1);
         printText("Obrazovka " + std::to_string(i), true);
         drawBox(100, 100, 300, 200);
-        // As the program's screens end: waiting for a key, which shows the screen.
-        display().keys.write(' ');
-        windowAwaitKey();
-        display().keys.take();
+        // As the program's screens end: about to wait for a key, which shows the screen.
+        showWhatIsDrawn();
     }
 }
 

@@ -1,7 +1,0 @@
-// The window back end of the desktop program, on SDL2.
-#pragma once
-#include <memory>
-
-#include "display/window_service.h"
-
-std::unique_ptr<WindowBackend> makeSdlBackend();
