@@ -1,10 +1,9 @@
 // The item scanner and the conversions of typed text to numbers.
 #include "display/conversions.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
+#include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -142,6 +141,91 @@ bool startsWithHexPrefix(std::string_view text) {
     return text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
 }
 
+// Whether `text` starts with a digit of `base`, or with a point and such a digit.
+bool startsWithDigits(std::string_view text, unsigned base) {
+    if (!text.empty() && text.front() == '.') text.remove_prefix(1);
+    return !text.empty() && digitValue(text.front(), base) >= 0;
+}
+
+// Whether `text` starts with the lower-case `word` in any letter case.
+bool startsWithWord(std::string_view text, std::string_view word) {
+    if (text.size() < word.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != word[i]) return false;
+    }
+    return true;
+}
+
+bool isNanCharacter(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+// Whether the number text `number` (after any "0x") is at least 1 in magnitude. Only
+// asked when its nearest double is 0 or infinite, so an estimate of the power of the
+// leading digit is enough.
+bool atLeastOne(std::string_view number, bool hexadecimal) {
+    constexpr std::int64_t kFar = std::int64_t{1} << 40; // beyond any double's exponent
+    const unsigned base = hexadecimal ? 16 : 10;
+    std::int64_t power = 0; // of the base, for the leading nonzero digit
+    bool found = false;
+    bool afterPoint = false;
+    std::size_t i = 0;
+    for (; i < number.size(); ++i) {
+        const char c = number[i];
+        if (c == '.') {
+            afterPoint = true;
+            continue;
+        }
+        if (digitValue(c, base) < 0) break;
+        if (!found && c != '0') {
+            found = true;
+            power = afterPoint ? power - 1 : 0;
+        } else if (found && !afterPoint) {
+            power = std::min(power + 1, kFar);
+        } else if (!found && afterPoint) {
+            power = std::max(power - 1, -kFar);
+        }
+    }
+    if (!found) return false;
+    std::int64_t exponent = 0;
+    bool negativeExponent = false;
+    if (++i < number.size() && (number[i] == '+' || number[i] == '-')) {
+        negativeExponent = number[i] == '-';
+        ++i;
+    }
+    for (; i < number.size(); ++i)
+        exponent = std::min(exponent * 10 + (number[i] - '0'), kFar);
+    if (negativeExponent) exponent = -exponent;
+    return (hexadecimal ? 4 * power : power) + exponent >= 0;
+}
+
+// `text` without its binary exponent when a second sign follows the exponent's sign:
+// from_chars takes "p+-9" for p-9, but such an exponent has no digits after its sign.
+std::string_view withoutDoubleSign(std::string_view text) {
+    const std::size_t p = text.find_first_of("pP");
+    if (p != std::string_view::npos && text.substr(p + 1, 2) == "+-") return text.substr(0, p);
+    return text;
+}
+
+// std::from_chars on `text`, which starts with a digit or a point; its result is the
+// number of characters taken, 0 for none. A value too large for a double gives
+// infinity, one too small 0, where from_chars leaves the value as it was.
+std::size_t fromChars(std::string_view text, std::chars_format format, double& value) {
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, format);
+    const auto used = static_cast<std::size_t>(end - text.data());
+    if (error == std::errc::result_out_of_range) {
+        value = atLeastOne(text.substr(0, used), format == std::chars_format::hex)
+                    ? std::numeric_limits<double>::infinity()
+                    : 0.0;
+    } else if (error != std::errc{}) {
+        return 0;
+    }
+    return used;
+}
+
 } // namespace
 
 std::int32_t integerText32(std::string_view text) {
@@ -152,11 +236,47 @@ std::int64_t integerText64(std::string_view text) {
     return static_cast<std::int64_t>(integerBits<std::uint64_t>(text));
 }
 
+double decimalText(std::string_view text, std::size_t& length) {
+    std::size_t start = 0;
+    while (start < text.size() && isWhiteSpace(text[start]))
+        ++start;
+    bool negative = false;
+    if (start < text.size() && (text[start] == '+' || text[start] == '-')) {
+        negative = text[start] == '-';
+        ++start;
+    }
+    const std::string_view rest = text.substr(start);
+    double magnitude = 0;
+    std::size_t used = 0;
+    if (startsWithHexPrefix(rest) && startsWithDigits(rest.substr(2), 16)) {
+        used = 2 + fromChars(withoutDoubleSign(rest.substr(2)), std::chars_format::hex, magnitude);
+    } else if (startsWithDigits(rest, 10)) {
+        used = fromChars(rest, std::chars_format::general, magnitude);
+    } else if (startsWithWord(rest, "inf")) {
+        magnitude = std::numeric_limits<double>::infinity();
+        used = startsWithWord(rest, "infinity") ? 8 : 3;
+    } else if (startsWithWord(rest, "nan")) {
+        magnitude = std::numeric_limits<double>::quiet_NaN();
+        used = 3;
+        // "nan(" letters, digits and underscores ")" is a NaN too; the part in
+        // parentheses says nothing more here.
+        std::size_t close = used + 1;
+        while (close < rest.size() && isNanCharacter(rest[close]))
+            ++close;
+        if (rest.size() > used && rest[used] == '(' && close < rest.size() && rest[close] == ')')
+            used = close + 1;
+    }
+    if (used == 0) {
+        length = 0;
+        return 0;
+    }
+    length = start + used;
+    return negative ? -magnitude : magnitude;
+}
+
 double decimalText(std::string_view text) {
-    // The "C" locale's full stop is the decimal point, whatever the process's locale.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    const std::string terminated(text);
-    return strtod_l(terminated.c_str(), nullptr, cLocale);
+    std::size_t length = 0;
+    return decimalText(text, length);
 }
 
 float toSingle(double value) {

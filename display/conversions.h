@@ -24,9 +24,13 @@ Item scanItem(std::string_view line, std::size_t& position);
 std::int32_t integerText32(std::string_view text);
 std::int64_t integerText64(std::string_view text);
 
-// A decimal text to the nearest double, with the full stop as decimal point whatever
-// the locale; also hexadecimal significands, inf, infinity and nan. No number gives 0.
+// A decimal text to the nearest double, ties to even, with the full stop as decimal
+// point whatever the locale; also hexadecimal significands, inf, infinity and nan.
+// Leading white space and a sign may come first; the number ends at the first character
+// that does not fit. No number gives 0; too large a magnitude gives infinity.
 double decimalText(std::string_view text);
+// The same, also giving the length of the number with what came before it, 0 for none.
+double decimalText(std::string_view text, std::size_t& length);
 
 // The nearest single to `value`, ties to even; beyond the largest single, infinity.
 float toSingle(double value);

@@ -252,6 +252,8 @@ TEST(DecimalTexts, UsualSyntax) {
     EXPECT_EQ(decimalText("9007199254740993"), 9007199254740992.0); // the tie goes to even
     EXPECT_EQ(decimalText("1e-400"), 0.0);
     EXPECT_EQ(decimalText("-"), 0.0);
+    EXPECT_FALSE(std::signbit(decimalText("-."))); // no number: a zero without sign
+    EXPECT_EQ(decimalText("0x1p+-9"), 1.0);        // no digits after the exponent's sign
 }
 
 TEST(DecimalTexts, FullStopWhateverTheLocale) {
