@@ -83,7 +83,6 @@ int Win32KeyTranslator::character(unsigned utf16Unit) {
     const KeyPress press = lastPress_;
     lastPress_ = KeyPress{}; // a character without a key press (an input method) is kept
     if (utf16Unit < 32 || utf16Unit == 127) return 0;
-    if (utf16Unit >= 0xD800 && utf16Unit <= 0xDFFF) return 0;
     if (!keepsTypedText(press)) return 0;
     const int code = unicodeToCp437(static_cast<char32_t>(utf16Unit));
     return code > 0 ? code : 0;

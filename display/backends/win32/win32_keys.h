@@ -25,8 +25,8 @@ class Win32KeyTranslator {
     KeyCodes keyDown(const KeyPress& press);
     // One UTF-16 unit of a character message: its code page 437 code, or 0 when it
     // writes nothing (control characters, which come from keyDown; characters that code
-    // page 437 lacks; the halves of a character beyond the 16-bit range; the text of a
-    // press that wrote a code of its own or was made with Alt).
+    // page 437 lacks, among them the halves of one beyond 16 bits; the text of a press
+    // that wrote a code of its own or was made with Alt).
     int character(unsigned utf16Unit);
 
   private:
