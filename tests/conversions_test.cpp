@@ -259,7 +259,8 @@ TEST(DecimalTexts, UsualSyntax) {
 TEST(DecimalTexts, FullStopWhateverTheLocale) {
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
     const char* comma = nullptr;
-    for (const char* name : {"cs_CZ.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+    // The last is Windows' name of a locale.
+    for (const char* name : {"cs_CZ.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "Czech"}) {
         if (std::setlocale(LC_NUMERIC, name)) {
             comma = name;
             break;

@@ -1,4 +1,4 @@
-#include "display/backends/sdl/window_scale.h"
+#include "display/backends/window_scale.h"
 
 #include <gtest/gtest.h>
 

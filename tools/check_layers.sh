@@ -17,7 +17,7 @@ cd "${1:-$(dirname "$0")/..}" || exit 2
 
 core='display/[a-z0-9_]+\.h'
 # What a back end may see of the core: its interface and the pure helpers.
-backend_view='display/(backend|picture|input_queue|keys|cp437|utf8)\.h|display/backends/shared_session\.h'
+backend_view='display/(backend|picture|input_queue|keys|cp437|utf8)\.h|display/backends/(shared_session|window_scale)\.h'
 platform_view='platform/platform\.h'
 # System headers that only the platform layer and the back ends include.
 system_headers='<(sys/[^>]*|unistd\.h|poll\.h|signal\.h|csignal|pthread\.h|termios\.h|fcntl\.h|windows\.h|SDL[^>]*|X11/[^>]*)>'

@@ -4,7 +4,7 @@
 # run through it (CMake's cross-compiling emulator), with the prefix in the build tree.
 # Wine is kept quiet and from writing menu entries into the host's home; no Mono or
 # Gecko is asked for.
-#   wine_run.sh PREFIX PROGRAM.exe [ARGUMENTS...]
+#   wine_run.sh PREFIX [PROGRAM.exe [ARGUMENTS...]]   (without a program: only the prefix)
 set -euo pipefail
 prefix=$(realpath -m "$1")
 shift
@@ -23,4 +23,5 @@ if [ ! -f "$prefix/.made" ]; then
     fi
   ) 9>"$prefix.lock"
 fi
+[ $# -eq 0 ] && exit 0
 exec wine "$@"

@@ -23,16 +23,7 @@ xdotool key --delay 0 1 0 Return
 wait_for_exit 5
 check "menu item 10 still ends the program (status $status)" test "$status" -eq 0
 
-command -v openbox >/dev/null || abort "openbox is not installed (tools/install_deps.sh)"
-openbox --sm-disable >"$workdir/wm.log" 2>&1 &
-wm_pid=$!
-# Ready once its check window names it, as programs look for a window manager so.
-wm_running() {
-  local check
-  check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/{print $NF}')
-  [ -n "$check" ] && xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -q Openbox
-}
-wait_for 10 wm_running || abort "the window manager did not start: $(cat "$workdir/wm.log")"
+start_window_manager
 start_program
 wait_for 10 find_window || abort "no window named tablox appeared"
 menu=$window

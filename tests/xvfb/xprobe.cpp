@@ -7,6 +7,8 @@
 //   xprobe bars WINDOW          how many pixels around the picture are not black
 //   xprobe squares WINDOW K     how many K x K squares of the window are not one colour
 //   xprobe close WINDOW         sends WM_DELETE_WINDOW
+//   xprobe picture WINDOW       the 640x480 window's pixels as colour numbers, one byte
+//                               each, row by row (255 for a colour not in the palette)
 // A window larger than 640x480 (full screen) shows the picture scaled as large as fits
 // with its aspect kept, centred; text and cells are read from it there.
 #include <algorithm>
@@ -22,14 +24,14 @@
 
 namespace {
 
-// The colour number of a pixel, or 0 for a colour outside the palette.
-std::uint8_t paletteIndex(std::uint32_t rgb) {
+// The colour number of a pixel, or `outside` for a colour outside the palette.
+std::uint8_t paletteIndex(std::uint32_t rgb, std::uint8_t outside = 0) {
     for (std::size_t i = 0; i < kDefaultPalette.size(); ++i) {
         const Rgb& c = kDefaultPalette[i];
         if (rgb == (static_cast<std::uint32_t>(c.r) << 16 | c.g << 8 | c.b))
             return static_cast<std::uint8_t>(i);
     }
-    return 0;
+    return outside;
 }
 
 struct Rect {
@@ -130,17 +132,17 @@ int fail(const std::string& why) {
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const std::string window = argc > 2 ? argv[2] : "";
-    const bool known =
-        (command == "close" || command == "text" || command == "size" || command == "bars")
-            ? argc == 3
-        : command == "squares"                      ? argc == 4
-        : (command == "cell" || command == "pixel") ? argc == 5
-                                                    : false;
+    const bool known = (command == "close" || command == "text" || command == "size" ||
+                        command == "bars" || command == "picture")
+                           ? argc == 3
+                       : command == "squares"                      ? argc == 4
+                       : (command == "cell" || command == "pixel") ? argc == 5
+                                                                   : false;
     if (!known) {
-        std::fputs(
-            "usage: xprobe text|size|bars|close WINDOW | squares WINDOW K | cell WINDOW ROW COL |"
-            " pixel WINDOW X Y\n",
-            stderr);
+        std::fputs("usage: xprobe text|size|bars|close|picture WINDOW | squares WINDOW K |"
+                   " cell WINDOW ROW COL |"
+                   " pixel WINDOW X Y\n",
+                   stderr);
         return 2;
     }
     std::string why;
@@ -168,6 +170,16 @@ int main(int argc, char** argv) {
     if (command == "bars") {
         std::printf("%ld\n", pixelsAroundPicture(image));
         return 0;
+    }
+    if (command == "picture") {
+        if (image.width != kScreenWidth || image.height != kScreenHeight)
+            return fail("the window is not 640x480");
+        std::string numbers;
+        for (const std::uint32_t rgb : image.rgb)
+            numbers.push_back(static_cast<char>(paletteIndex(rgb, 255)));
+        return std::fwrite(numbers.data(), 1, numbers.size(), stdout) == numbers.size()
+                   ? 0
+                   : fail("cannot write the picture");
     }
     if (image.width < kScreenWidth || image.height < kScreenHeight)
         return fail("the window is smaller than 640x480");

@@ -1,9 +1,12 @@
 # Shared steps of the window tests, sourced by tests/xvfb/*_test.sh with the program's
 # path as $1: a private X server, the program started in it, polling for what the
-# window shows, and the tally of checks.
+# window shows, and the tally of checks. The Windows build's tests (tests/wine/) source
+# it too: they set XPROBE (the Linux build's), `runner` (Wine) and `only_visible`.
 set -u
 tablox=$(realpath "$1")
-xprobe=$(dirname "$tablox")/tests/xprobe
+xprobe=${XPROBE:-$(dirname "$tablox")/tests/xprobe}
+runner=()       # what the program is started with
+only_visible='' # --onlyvisible: count only mapped windows as the program's
 workdir=$(mktemp -d)
 # In the sanitizer build: leaks of the libraries beneath SDL are not the program's.
 export LSAN_OPTIONS="print_suppressions=0:suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan_suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
@@ -14,6 +17,7 @@ program_pid=
 wm_pid=
 
 cleanup() {
+  declare -F before_cleanup >/dev/null && before_cleanup
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
@@ -71,11 +75,25 @@ start_xvfb() {
   export DISPLAY=":$(head -n1 "$workdir/display")"
 }
 
+# start_window_manager [OPTIONS...]: openbox (with its options) on the X server, once it
+# names itself in its check window, as programs look for a window manager so.
+start_window_manager() {
+  command -v openbox >/dev/null || abort "openbox is not installed (tools/install_deps.sh)"
+  openbox --sm-disable "$@" >"$workdir/wm.log" 2>&1 &
+  wm_pid=$!
+  wait_for 10 wm_running || abort "the window manager did not start: $(cat "$workdir/wm.log")"
+}
+wm_running() {
+  local check
+  check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/{print $NF}')
+  [ -n "$check" ] && xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -q Openbox
+}
+
 # Starts the program with the pointer off its window, so that the keyboard reaches the
 # window only because the window took it.
 start_program() {
   xdotool mousemove 0 0
-  "$tablox" >"$workdir/stdout" 2>"$workdir/stderr" &
+  "${runner[@]}" "$tablox" >"$workdir/stdout" 2>"$workdir/stderr" &
   program_pid=$!
 }
 
@@ -98,7 +116,7 @@ wait_for_exit() {
 }
 
 # The ids of the program's windows (the title is the program's file name).
-program_windows() { xdotool search --name '^tablox$' 2>/dev/null; }
+program_windows() { xdotool search $only_visible --name '^tablox$' 2>/dev/null; }
 
 # find_window [NOT_ID]: sets $window to a window of the program other than NOT_ID.
 find_window() {

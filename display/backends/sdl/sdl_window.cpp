@@ -8,7 +8,7 @@
 
 #include "display/backends/sdl/sdl_x11_colormap.h"
 #include "display/backends/sdl/sdl_x11_window.h"
-#include "display/backends/sdl/window_scale.h"
+#include "display/backends/window_scale.h"
 
 SdlWindow::SdlWindow(SDL_Window* window) : window_(window), id_(SDL_GetWindowID(window)) {}
 

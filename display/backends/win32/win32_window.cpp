@@ -5,8 +5,8 @@
 #include <string>
 
 #include "display/backends/win32/win32_system.h"
+#include "display/backends/window_scale.h"
 #include "display/input_queue.h"
-#include "display/window_scale.h"
 
 namespace {
 
