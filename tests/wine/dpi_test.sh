@@ -11,7 +11,6 @@ before_cleanup() {
   wineserver --kill 2>/dev/null
 }
 start_xvfb 1600x1200
-start_wine_window_manager
 start_program
 wait_for 20 find_window || abort "no window named tablox appeared"
 check "the client area is 1280x960" wait_for 5 bash -c "[ \"\$('$xprobe' size $window)\" = '1280 960' ]"

@@ -5,7 +5,6 @@
 test_name=wine_screens
 source "$(dirname "${BASH_SOURCE[0]}")/wine_lib.sh"
 start_xvfb
-start_wine_window_manager
 start_program
 wait_for 20 find_window || abort "no window named tablox appeared"
 

@@ -1,11 +1,11 @@
 # The Win32 window under Wine: the menu's picture, size, title and icon, the keyboard
-# taken; the close box and Alt+F4 that change nothing; Alt+Enter to full screen (the
-# picture a whole multiple, centred on black) and back; menu item 10, which ends the
-# program with status 0.
+# taken; the close box
+# and Alt+F4 that change nothing; Alt+Enter to full screen (the picture a whole
+# multiple, centred on black) and back; menu item 10, which ends the program with
+# status 0.
 test_name=wine_window
 source "$(dirname "${BASH_SOURCE[0]}")/wine_lib.sh"
 start_xvfb 1600x960
-start_wine_window_manager
 expect_picture menu ""
 expect_picture typed "7"
 start_program

@@ -1,12 +1,17 @@
 # Shared steps of the tests of the Win32 window under Wine, sourced by tests/wine/*_test.sh
 # with tablox.exe as $1, the Wine prefix as $2 and the Linux build as $3: those of
 # tests/xvfb/xvfb_lib.sh (with the Linux build's xprobe), the program started under Wine,
-# a window manager that gives each new window the keyboard as the Windows desktop does,
 # and the in-memory back end's pictures (the Linux build's memory_picture) to compare
 # the window with.
+#
+# Wine is told to leave the windows to no window manager (tests/wine/wine_run.sh): it
+# then draws their caption and border into the X window, which xprobe leaves out
+# (XPROBE_FRAMED), and gives the keyboard to the window that the program brings to the
+# front at once, as Windows does. (Through a window manager the keyboard follows a
+# moment later, and keys typed in that moment can reach no window at all.)
 wine_dir=$(realpath "$(dirname "${BASH_SOURCE[0]}")")
 native_build=$(realpath "$3")
-export XPROBE=$native_build/tests/xprobe
+export XPROBE=$native_build/tests/xprobe XPROBE_FRAMED=1
 memory_picture=$native_build/tests/memory_picture
 source "$wine_dir/../xvfb/xvfb_lib.sh" "$1"
 export WINEPREFIX
@@ -19,9 +24,6 @@ only_visible=--onlyvisible
 # Wine's processes of the test (its server, its desktop process) end with it, before its
 # X server does.
 before_cleanup() { wineserver --kill 2>/dev/null; }
-
-# The window manager binds no keys: Alt+F4 and Alt+Enter reach the window, as on Windows.
-start_wine_window_manager() { start_window_manager --config-file "$wine_dir/openbox.xml"; }
 
 # expect_picture NAME TYPED: the picture of the in-memory back end once the program has
 # read the keys TYPED from its start (a line end for each ENTER), kept as NAME.

@@ -3,7 +3,7 @@
 # (about 15 s; once, whoever comes first, when several run at once). The build's tests
 # run through it (CMake's cross-compiling emulator), with the prefix in the build tree.
 # Wine is kept quiet and from writing menu entries into the host's home; no Mono or
-# Gecko is asked for.
+# Gecko is asked for; no window manager manages the program's windows.
 #   wine_run.sh PREFIX [PROGRAM.exe [ARGUMENTS...]]   (without a program: only the prefix)
 set -euo pipefail
 prefix=$(realpath -m "$1")
@@ -18,6 +18,10 @@ if [ ! -f "$prefix/.made" ]; then
       rm -rf "$prefix"
       # No display while it is made: nothing to show, and nothing to wait for.
       env -u DISPLAY -u WAYLAND_DISPLAY wineboot --init >/dev/null 2>&1
+      # Windows that no window manager manages: Wine frames them, stacks them and gives
+      # them the keyboard itself, at once, as Windows does.
+      env -u DISPLAY -u WAYLAND_DISPLAY wine reg add 'HKCU\Software\Wine\X11 Driver' \
+        /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
       wineserver --wait
       touch "$prefix/.made"
     fi

@@ -11,6 +11,10 @@
 //                               each, row by row (255 for a colour not in the palette)
 // A window larger than 640x480 (full screen) shows the picture scaled as large as fits
 // with its aspect kept, centred; text and cells are read from it there.
+// With XPROBE_FRAMED set (for Wine's windows, which draw their own caption and border
+// when no window manager does), a window whose client area is 640x480 times k inside a
+// border of equal width left, right and below and a caption above is read as that
+// client area; one without such a frame (full screen) whole.
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -122,6 +126,24 @@ long mixedSquares(const WindowImage& image, int k) {
     return count;
 }
 
+// The client area of a window that draws its own frame: the whole multiple of 640x480 it
+// holds with a border under 32 pixels wide left, right and below, and more above.
+void keepClientArea(WindowImage& image) {
+    for (int k = image.width / kScreenWidth; k >= 1; --k) {
+        const int border = (image.width - k * kScreenWidth) / 2;
+        const int top = image.height - k * kScreenHeight - border;
+        if (border >= 32 || (image.width - k * kScreenWidth) % 2 != 0 || top <= border) continue;
+        WindowImage client;
+        client.width = k * kScreenWidth;
+        client.height = k * kScreenHeight;
+        for (int y = 0; y < client.height; ++y)
+            for (int x = 0; x < client.width; ++x)
+                client.rgb.push_back(at(image, border + x, top + y));
+        image = std::move(client);
+        return;
+    }
+}
+
 int fail(const std::string& why) {
     std::fprintf(stderr, "xprobe: %s\n", why.c_str());
     return 1;
@@ -149,6 +171,7 @@ int main(int argc, char** argv) {
     if (command == "close") return sendCloseRequest(window, why) ? 0 : fail(why);
     WindowImage image;
     if (!readWindow(window, image, why)) return fail(why);
+    if (std::getenv("XPROBE_FRAMED")) keepClientArea(image);
     if (command == "size") {
         std::printf("%d %d\n", image.width, image.height);
         return 0;
