@@ -14,6 +14,7 @@
 # make package: the Debian package build/tablox_<version>_<arch>.deb, checked by lintian.
 # make windows: build-windows/tablox.exe, cross-built with MinGW-w64: one file that needs
 #   no DLL but Windows' own. make test-windows: its tests under Wine (part of make test).
+#   make measure-windows: make measure with tablox.exe under Wine beside the Linux window.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
@@ -73,6 +74,14 @@ test-windows: windows-configure configure
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	rm -rf $(WINDOWS_BUILD)/wine $(WINDOWS_BUILD)/wine.lock
 	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# make measure with tablox.exe under Wine measured in the same turns.
+measure-windows: configure windows-configure
+	@bash tools/install_deps.sh tmux
+	cmake --build $(BUILD) -j $(JOBS) --target tablox xprobe latency_probe bare_sdl_echo
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target tablox
+	WINE_TABLOX=$(WINDOWS_BUILD)/tablox.exe WINE_PREFIX=$(WINDOWS_BUILD)/wine \
+	  bash tools/measure_window.sh $(BUILD)/tablox $(RUNS)
 
 # The hand-written C++ sources: every tracked one but the font generated from its source.
 SOURCES = $(filter-out display/font.cpp,$(shell find app calculators display platform tests tools bench \

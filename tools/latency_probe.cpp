@@ -8,7 +8,9 @@
 //       first picture (one that is not a single colour and then stays for 30 ms).
 //   latency_probe echo WINDOW ROW COLUMN KEY
 //       Sends KEY (an X keysym name: "4", "Return") and prints the milliseconds until the
-//       text cell ROW, COLUMN (1-based, 8x16 pixels) shows something else.
+//       text cell ROW, COLUMN (1-based, 8x16 pixels) shows something else. With
+//       LATENCY_PROBE_FRAMED set (not empty), the cells lie in the client area of a window that
+//       draws its own frame (Wine's without a window manager).
 //   latency_probe change WINDOW KEY
 //       Sends KEY and prints the milliseconds until the last change of the window's
 //       whole area after which it stays the same for 30 ms.
@@ -247,10 +249,26 @@ int start(char** argv) {
     return 0;
 }
 
+// Where the client area begins in a window that draws its own caption and border (Wine's
+// when no window manager frames them): the whole multiple of 640x480 that the window
+// holds inside a border under 32 pixels wide left, right and below, and more above.
+void skipFrame(Area& area) {
+    for (int k = area.width / 640; k >= 1; --k) {
+        const int border = (area.width - k * 640) / 2;
+        const int top = area.height - k * 480 - border;
+        if (border >= 32 || (area.width - k * 640) % 2 != 0 || top <= border) continue;
+        area.x += border;
+        area.y += top;
+        return;
+    }
+}
+
 int echo(char** argv) {
     Display* display = openDisplay();
     const Window window = windowArgument(argv[2]);
     Area cell = areaOf(display, window);
+    if (const char* framed = std::getenv("LATENCY_PROBE_FRAMED"); framed && *framed)
+        skipFrame(cell);
     cell.x += (std::atoi(argv[4]) - 1) * 8;
     cell.y += (std::atoi(argv[3]) - 1) * 16;
     cell.width = 8;

@@ -14,6 +14,9 @@
 #                  wake-ups (time slices begun) of all threads, from
 #                  /proc/PID/task/*/schedstat; then the same for the program alone in an
 #                  80x30 terminal of tmux with no display
+# With WINE_TABLOX (tablox.exe of the Windows build) and WINE_PREFIX, the Windows program
+# is measured in the same turns under Wine (tests/wine/wine_run.sh, its windows left to no
+# window manager), the idle figures over all the threads of its process.
 # The latencies are timed by tools/latency_probe.cpp, which reads the pixels back in a
 # loop. These are figures to read, not a test: nothing here fails on a slow machine.
 #
@@ -30,6 +33,9 @@ build=$(dirname "$tablox")
 probe=${LATENCY_PROBE:-$build/tools/latency_probe}
 bare=${BARE_SDL_ECHO:-$build/tools/bare_sdl_echo}
 xprobe=${XPROBE:-$build/tests/xprobe}
+wine_tablox=${WINE_TABLOX:+$(realpath "$WINE_TABLOX")}
+wine_run=("$(realpath "$(dirname "$0")/../tests/wine/wine_run.sh")" "$(realpath -m "${WINE_PREFIX:-wine}")")
+[ -z "$wine_tablox" ] || "${wine_run[@]}" || { echo "measure_window: no Wine prefix" >&2; exit 1; }
 for helper in "$probe" "$bare" "$xprobe"; do
   [ -x "$helper" ] || { echo "measure_window: $helper is not built" >&2; exit 1; }
 done
@@ -83,8 +89,10 @@ measure_window() {
     stop $pid
     return
   fi
-  if [ "$name" = tablox ] &&
-    [ "$("$xprobe" text "$window" | sed -n 27p)" != "Zadec cislo a stiskni ENTER" ]; then
+  local framed=
+  [ "$name" = wine ] && framed=1
+  if { [ "$name" = tablox ] || [ "$name" = wine ]; } &&
+    [ "$(XPROBE_FRAMED=$framed "$xprobe" text "$window" | sed -n 27p)" != "Zadec cislo a stiskni ENTER" ]; then
     echo "$name: the picture that settled first is not the menu"
     started=-
   fi
@@ -95,7 +103,9 @@ measure_window() {
   note "$name.rss" "$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' /proc/$pid/status)"
   grep -q -E 'swrast_dri|libGLX_mesa|llvmpipe' /proc/$pid/maps && echo yes >"$workdir/$name.gl" ||
     echo no >"$workdir/$name.gl"
-  note "$name.echo" "$("$probe" echo "$window" 28 3 4 || echo -)"
+  [ "$name" = wine ] && cat /proc/$pid/task/*/comm | sort | uniq -c |
+    awk '{ n = $1; $1 = ""; printf "%s%s x%d", s, substr($0, 2), n; s = ", " }' >"$workdir/wine.threads"
+  note "$name.echo" "$(LATENCY_PROBE_FRAMED=$framed "$probe" echo "$window" 28 3 4 || echo -)"
   note "$name.change" "$("$probe" change "$window" Return || echo -)"
   stop $pid
 }
@@ -134,10 +144,11 @@ figure() {
     }'
 }
 
-row() { printf '%-44s %-22s %s\n' "$1" "$2" "$3"; }
+row() { printf '%-44s %-22s %-22s %s\n' "$1" "$2" "$3" "${4:-}"; }
 
 for run in $(seq 1 "$runs"); do
   measure_window tablox tablox "$tablox"
+  [ -n "$wine_tablox" ] && measure_window wine tablox "${wine_run[@]}" "$wine_tablox"
   measure_window bare bare_sdl_echo "$bare"
   measure_window barenew bare_sdl_echo "$bare" --new-window
   measure_terminal
@@ -146,15 +157,21 @@ done
 
 echo
 echo "Medians of $runs runs (lowest-highest); idle over $idle_seconds s; Xvfb, no window manager"
-row "figure" "tablox" "bare SDL2 window"
-row "typed key -> its echo, ms" "$(figure tablox.echo)" "$(figure bare.echo)"
-row "ENTER on the menu -> next screen stable, ms" "$(figure tablox.change)" "$(figure bare.change)"
+# wine_figure FIGURE [DECIMALS]: the Windows program's figure, when it was measured.
+wine_figure() { [ -n "$wine_tablox" ] && figure "wine.$1" "${2:-}"; }
+row "figure" "tablox" "bare SDL2 window" "${wine_tablox:+tablox.exe under Wine}"
+row "typed key -> its echo, ms" "$(figure tablox.echo)" "$(figure bare.echo)" "$(wine_figure echo)"
+row "ENTER on the menu -> next screen stable, ms" "$(figure tablox.change)" "$(figure bare.change)" \
+  "$(wine_figure change)"
 row "  bare opening a new window instead, ms" "" "$(figure barenew.change)"
-row "start -> menu stable, ms" "$(figure tablox.start)" "$(figure bare.start)"
-row "idle at the menu: wake-ups per second" "$(figure tablox.wakeups 1)" "$(figure bare.wakeups 1)"
-row "idle at the menu: processor, % of a core" "$(figure tablox.cpu 3)" "$(figure bare.cpu 3)"
+row "start -> menu stable, ms" "$(figure tablox.start)" "$(figure bare.start)" "$(wine_figure start)"
+row "idle at the menu: wake-ups per second" "$(figure tablox.wakeups 1)" "$(figure bare.wakeups 1)" \
+  "$(wine_figure wakeups 1)"
+row "idle at the menu: processor, % of a core" "$(figure tablox.cpu 3)" "$(figure bare.cpu 3)" \
+  "$(wine_figure cpu 3)"
 row "idle in a terminal: wake-ups per second" "$(figure terminal.wakeups 1)" "-"
 row "idle in a terminal: processor, % of a core" "$(figure terminal.cpu 3)" "-"
-row "resident memory at the menu, MiB" "$(figure tablox.rss 1)" "$(figure bare.rss 1)"
+row "resident memory at the menu, MiB" "$(figure tablox.rss 1)" "$(figure bare.rss 1)" "$(wine_figure rss 1)"
 row "GL libraries mapped (last run)" "$(cat "$workdir/tablox.gl" 2>/dev/null)" \
   "$(cat "$workdir/bare.gl" 2>/dev/null)"
+[ -n "$wine_tablox" ] && echo "Threads of tablox.exe's process under Wine (last run): $(cat "$workdir/wine.threads")"

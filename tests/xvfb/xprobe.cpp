@@ -11,7 +11,7 @@
 //                               each, row by row (255 for a colour not in the palette)
 // A window larger than 640x480 (full screen) shows the picture scaled as large as fits
 // with its aspect kept, centred; text and cells are read from it there.
-// With XPROBE_FRAMED set (for Wine's windows, which draw their own caption and border
+// With XPROBE_FRAMED set, not empty (for Wine's windows, which draw their own caption and border
 // when no window manager does), a window whose client area is 640x480 times k inside a
 // border of equal width left, right and below and a caption above is read as that
 // client area; one without such a frame (full screen) whole.
@@ -171,7 +171,7 @@ int main(int argc, char** argv) {
     if (command == "close") return sendCloseRequest(window, why) ? 0 : fail(why);
     WindowImage image;
     if (!readWindow(window, image, why)) return fail(why);
-    if (std::getenv("XPROBE_FRAMED")) keepClientArea(image);
+    if (const char* framed = std::getenv("XPROBE_FRAMED"); framed && *framed) keepClientArea(image);
     if (command == "size") {
         std::printf("%d %d\n", image.width, image.height);
         return 0;
