@@ -65,7 +65,7 @@ windows-configure:
 
 windows: windows-configure
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target tablox
-	bash tools/check_windows_imports.sh x86_64-w64-mingw32-objdump $(WINDOWS_BUILD)/tablox.exe
+	cd $(WINDOWS_BUILD) && ctest -R '^windows[.]program$$' --output-on-failure
 
 # The window tests under Wine compare with the Linux build's in-memory pictures and read
 # the window with its xprobe. Each run makes a new Wine prefix.

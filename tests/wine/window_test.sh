@@ -1,8 +1,7 @@
 # The Win32 window under Wine: the menu's picture, size, title and icon, the keyboard
-# taken; the close box
-# and Alt+F4 that change nothing; Alt+Enter to full screen (the picture a whole
-# multiple, centred on black) and back; menu item 10, which ends the program with
-# status 0.
+# taken; the close box and Alt+F4 that change nothing; Alt+Enter and the maximise box to
+# full screen (the picture a whole multiple, centred on black) and back; menu item 10,
+# which ends the program with status 0.
 test_name=wine_window
 source "$(dirname "${BASH_SOURCE[0]}")/wine_lib.sh"
 start_xvfb 1600x960
@@ -37,7 +36,15 @@ check "every pixel of the picture is a 2x2 square" test "$("$xprobe" squares "$w
 check "the bars beside the picture are black" test "$("$xprobe" bars "$window")" = 0
 xdotool key --delay 0 alt+Return
 check "Alt+Enter again gives the 640x480 window back" wait_for 5 size_is "640 480"
-check_picture "the window shows the menu as before" typed
+# The caption's buttons as Wine draws them, at the right end: maximise, then close.
+width=$(xwininfo -id "$window" | awk '/Width:/ {print $NF}')
+xdotool mousemove --window "$window" $((width - 32)) 11 click 1
+check "the maximise box fills the screen too" wait_for 5 size_is "1600 960"
+xdotool key --delay 0 alt+Return
+check "and Alt+Enter gives the window back" wait_for 5 size_is "640 480"
+xdotool mousemove --window "$window" $((width - 16)) 11 click 1
+check_picture "after a click on the close box the window shows the menu as before" typed
+check "and the program runs" program_alive
 
 xdotool key --delay 0 BackSpace
 type_line 10
