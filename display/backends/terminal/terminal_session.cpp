@@ -25,7 +25,7 @@
 
 namespace {
 
-// Left to the program's thread (see display/end_signals.h).
+// Left to the other threads (see platform/posix/end_requests.cpp).
 constexpr std::array<int, 6> kSignalsForTheProgramThread = {SIGINT,  SIGTERM,  SIGHUP,
                                                             SIGQUIT, SIGWINCH, SIGCONT};
 constexpr int kInputFd = STDIN_FILENO;
