@@ -100,7 +100,8 @@ install: configure
 uninstall:
 	@test -f $(BUILD)/installed_files.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
 	xargs -d '\n' rm -fv <$(BUILD)/installed_files.txt
-	grep '/doc/tablox/README.md$$' $(BUILD)/installed_files.txt | xargs -d '\n' -r dirname | xargs -d '\n' -r rmdir
+	grep '/doc/tablox/README.md$$' $(BUILD)/installed_files.txt | xargs -d '\n' -r dirname | \
+	  xargs -d '\n' -r -I{} rmdir {}/docs/images {}/docs {}
 	rm $(BUILD)/installed_files.txt
 
 package: configure
