@@ -12,6 +12,8 @@
 # make install: install under PREFIX (/usr/local unless told), into DESTDIR when given;
 #   make uninstall removes what it installed.
 # make package: the Debian package build/tablox_<version>_<arch>.deb, checked by lintian.
+# make screenshots: draws the pictures in docs/images/ afresh from the program's own screens
+#   (tools/screenshots); make test fails when a committed one differs from what it draws.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
@@ -23,7 +25,7 @@ PREFIX ?= /usr/local
 WERROR ?= $(if $(CI),ON,OFF)
 
 .PHONY: all deps configure build run test test-asan format format-check bench measure fuzz fuzz-build soak install \
-	uninstall package clean
+	uninstall package screenshots clean
 
 all: build
 
@@ -98,13 +100,19 @@ install: configure
 uninstall:
 	@test -f $(BUILD)/installed_files.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
 	xargs -d '\n' rm -fv <$(BUILD)/installed_files.txt
-	grep '/doc/tablox/README.md$$' $(BUILD)/installed_files.txt | xargs -d '\n' -r dirname | xargs -d '\n' -r rmdir
+	grep '/doc/tablox/README.md$$' $(BUILD)/installed_files.txt | xargs -d '\n' -r dirname | \
+	  xargs -d '\n' -r -I{} rmdir {}/docs/images {}/docs {}
 	rm $(BUILD)/installed_files.txt
 
 package: configure
 	cmake --build $(BUILD) -j $(JOBS) --target tablox_install_files
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error $(BUILD)/tablox_*.deb
+
+screenshots: configure
+	cmake --build $(BUILD) -j $(JOBS) --target screenshots
+	rm -f docs/images/*.png
+	./$(BUILD)/tools/screenshots docs/images
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
