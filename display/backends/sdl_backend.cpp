@@ -114,7 +114,7 @@ bool startSdl(std::string& why) {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
     endOnX11Failure();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        why = std::string("no desktop display to show it on (") + SDL_GetError() + ")";
+        why = std::string("no desktop display to show it on: ") + SDL_GetError();
         SDL_Quit();
         return false;
     }
@@ -410,7 +410,7 @@ class SdlBackend final : public WindowBackend {
         request.title = title;
         WindowThread::get().submit(request);
         windowId_ = request.windowId;
-        why = request.why;
+        if (windowId_ == 0) why = "SDL: " + request.why;
         return windowId_ != 0;
     }
     void close() override {

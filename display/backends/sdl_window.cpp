@@ -40,10 +40,13 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, int scale
     std::unique_ptr<SdlWindow> w(new SdlWindow(window));
     w->windowedWidth_ = scale * kScreenWidth;
     w->windowedHeight_ = scale * kScreenHeight;
+    SDL_ClearError(); // SDL may refuse a window surface without saying why
     w->picture_ = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32,
                                                  SDL_PIXELFORMAT_XRGB8888);
     if (!w->picture_ || !SDL_GetWindowSurface(window)) {
-        why = std::string("cannot draw into the window: ") + SDL_GetError();
+        const std::string error = SDL_GetError();
+        why = "cannot draw into the window: " +
+              (error.empty() ? std::string("the video driver gives it no surface") : error);
         return nullptr;
     }
     w->serverPaintsBlack_ = x11PaintsBlack(window);

@@ -199,7 +199,7 @@ bool attachTerminalWindow(std::string& why) {
     Sessions& s = sessions();
     if (!s.current) {
         if (!isatty(kInputFd) || !isatty(kOutputFd)) {
-            why = "no display, and standard input and output are not both terminals";
+            why = "standard input and output are not both terminals";
             return false;
         }
         TerminalCapabilities caps;
