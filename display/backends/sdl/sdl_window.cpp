@@ -42,13 +42,16 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, int scale
     std::unique_ptr<SdlWindow> w(new SdlWindow(window));
     w->windowedWidth_ = scale * kScreenWidth;
     w->windowedHeight_ = scale * kScreenHeight;
+    SDL_ClearError(); // SDL may refuse a window surface without saying why
     // The frame's colour numbers themselves, shown through a palette: SDL converts them
     // as it copies them to the window.
     w->picture_ = SDL_CreateRGBSurfaceWithFormatFrom(
         const_cast<std::uint8_t*>(frame.picture.pixels.data()), kScreenWidth, kScreenHeight, 8,
         kScreenWidth, SDL_PIXELFORMAT_INDEX8);
     if (!w->picture_ || !SDL_GetWindowSurface(window)) {
-        why = std::string("cannot draw into the window: ") + SDL_GetError();
+        const std::string error = SDL_GetError();
+        why = "cannot draw into the window: " +
+              (error.empty() ? std::string("the video driver gives it no surface") : error);
         return nullptr;
     }
     w->serverPaintsBlack_ = x11PaintsBlack(window);

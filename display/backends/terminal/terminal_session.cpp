@@ -176,7 +176,7 @@ Sessions& sessions() {
 
 std::unique_ptr<Session> startSession(std::string& why) {
     if (!isatty(kInputFd) || !isatty(kOutputFd)) {
-        why = "no display, and standard input and output are not both terminals";
+        why = "standard input and output are not both terminals";
         return nullptr;
     }
     TerminalCapabilities caps;
