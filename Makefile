@@ -15,6 +15,8 @@
 # make windows: build-windows/tablox.exe, cross-built with MinGW-w64: one file that needs
 #   no DLL but Windows' own. make test-windows: its tests under Wine (part of make test).
 #   make measure-windows: make measure with tablox.exe under Wine beside the Linux window.
+# make screenshots: draws the pictures in docs/images/ afresh from the program's own screens
+#   (tools/screenshots); make test fails when a committed one differs from what it draws.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
@@ -30,7 +32,7 @@ PREFIX ?= /usr/local
 WERROR ?= $(if $(CI),ON,OFF)
 
 .PHONY: all deps configure build run test test-asan format format-check bench measure fuzz fuzz-build soak install \
-	uninstall package clean windows windows-configure test-windows measure-windows
+	uninstall package screenshots clean windows windows-configure test-windows measure-windows
 
 all: build
 
@@ -131,13 +133,19 @@ install: configure
 uninstall:
 	@test -f $(BUILD)/installed_files.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
 	xargs -d '\n' rm -fv <$(BUILD)/installed_files.txt
-	grep '/doc/tablox/README.md$$' $(BUILD)/installed_files.txt | xargs -d '\n' -r dirname | xargs -d '\n' -r rmdir
+	grep '/doc/tablox/README.md$$' $(BUILD)/installed_files.txt | xargs -d '\n' -r dirname | \
+	  xargs -d '\n' -r -I{} rmdir {}/docs/images {}/docs {}
 	rm $(BUILD)/installed_files.txt
 
 package: configure
 	cmake --build $(BUILD) -j $(JOBS) --target tablox_install_files
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error $(BUILD)/tablox_*.deb
+
+screenshots: configure
+	cmake --build $(BUILD) -j $(JOBS) --target screenshots
+	rm -f docs/images/*.png
+	./$(BUILD)/tools/screenshots docs/images
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

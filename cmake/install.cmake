@@ -1,6 +1,7 @@
 # What `make install` puts on the machine and what the .deb of `make package` holds: the
-# program, its desktop entry, icons, AppStream metainfo, manual page and documents, at
-# the places the freedesktop and Debian conventions give them.
+# program, its desktop entry, icons, AppStream metainfo, manual page and documents (the
+# operator's guide among them), at the places the freedesktop and Debian conventions give
+# them.
 include(GNUInstallDirs)
 
 # The id of the desktop entry, the icon and the metainfo. Under the reserved top-level
@@ -58,6 +59,11 @@ install(FILES ${packaging_build}/${TABLOX_APP_ID}.metainfo.xml
 install(FILES ${packaging_build}/tablox.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE ${packaging_source}/copyright
               ${packaging_build}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The operator's guide and its pictures, laid out as in the source tree, so that the
+# README's links to them hold where they are installed too.
+install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/images DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs
+        FILES_MATCHING PATTERN "*.png")
 
 # `make package`: a .deb installing under /usr, its dependencies found by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)

@@ -225,7 +225,7 @@ void setScreenMode() {
     if (!replaceWindow(title, why)) {
         DisplayOperation operation;
         d.graphicsMode = false;
-        std::fprintf(stderr, "%s: cannot open a window: %s\n", title.c_str(), why.c_str());
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), why.c_str());
         throw ProgramEnded{1};
     }
     DisplayOperation operation;

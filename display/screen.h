@@ -33,7 +33,8 @@ struct Screen : Picture {
     bool anyRowChanged() const;
 };
 
-// The state shared by the program's thread and the window thread.
+// The state that the display operations share with takeFrame, which back ends call from
+// their own threads.
 struct DisplayState {
     std::recursive_mutex lock; // the one screen lock
     Screen screen;

@@ -16,6 +16,17 @@ Service& service() {
     return s;
 }
 
+// The line that says why no window could be opened, from each back end's reason in the
+// order they were tried: the last one (the terminal's) after those before it.
+std::string cannotOpenWindow(const std::vector<std::string>& reasons) {
+    if (reasons.empty()) return "cannot open a window: no window back end is available";
+    if (reasons.size() == 1) return "cannot open a window: " + reasons.front();
+    std::string line = "cannot open a window (";
+    for (std::size_t i = 0; i + 1 < reasons.size(); ++i)
+        line += (i == 0 ? "" : "; ") + reasons[i];
+    return line + "), and " + reasons.back();
+}
+
 } // namespace
 
 void setWindowBackends(std::vector<BackendFactory> factories) {
@@ -25,7 +36,7 @@ void setWindowBackends(std::vector<BackendFactory> factories) {
 
 bool replaceWindow(const std::string& title, std::string& why) {
     Service& s = service();
-    why = "no window back end is available";
+    std::vector<std::string> reasons;
     for (BackendFactory make : s.factories) {
         std::unique_ptr<WindowBackend> next = make();
         if (!next) continue;
@@ -36,9 +47,10 @@ bool replaceWindow(const std::string& title, std::string& why) {
             s.current = std::move(next);
             return true;
         }
-        why = reason;
+        reasons.push_back(reason);
     }
     closeWindow();
+    why = cannotOpenWindow(reasons);
     return false;
 }
 

@@ -10,8 +10,9 @@
 // The back ends that setScreenMode tries, in order.
 void setWindowBackends(std::vector<BackendFactory> factories);
 
-// Opens a new window (handing it the keyboard) and then closes the old one. Returns
-// false and sets `why` when no back end could open one; the old one is closed then too.
+// Opens a new window (handing it the keyboard) and then closes the old one.
+// Returns false when no back end could open one, with `why` naming the reason of each
+// ("cannot open a window (...), and ...").
 bool replaceWindow(const std::string& title, std::string& why);
 // Closes the window, if one is open.
 void closeWindow();

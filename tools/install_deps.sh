@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, when they are missing.
 set -euo pipefail
-packages=(cmake make g++ pkg-config libsdl2-dev libx11-dev libxtst-dev libgtest-dev xvfb xdotool x11-utils openbox locales libncurses-dev clang-format)
+packages=(cmake make g++ pkg-config libsdl2-dev libx11-dev libxtst-dev libgtest-dev xvfb xdotool x11-utils openbox weston locales libncurses-dev clang-format)
 # Installing and packaging: the icons drawn from SVG, the .deb, and the checks of both.
 packages+=(librsvg2-bin dpkg-dev file desktop-file-utils appstream groff-base lintian)
+# The pictures of the guide (make screenshots, and the test that they are current).
+packages+=(libpng-dev)
 missing=()
 for p in "${packages[@]}" "$@"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

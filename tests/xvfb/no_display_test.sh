@@ -1,5 +1,5 @@
-# Without any display to open a window on, the program says so in one line on the
-# standard error and ends with status 1, promptly.
+# Without any display to open a window on, nor a terminal, the program says why in one
+# line on the standard error, naming each one's reason, and ends with status 1, promptly.
 test_name=no_display
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb_lib.sh"
 DISPLAY= WAYLAND_DISPLAY= timeout 20 "$tablox" >"$workdir/stdout" 2>"$workdir/stderr" </dev/null
@@ -7,6 +7,7 @@ status=$?
 check "the program ends with status 1" test "$status" -eq 1
 check "nothing goes to the standard output" test ! -s "$workdir/stdout"
 check "one line goes to the standard error" test "$(wc -l <"$workdir/stderr")" -eq 1
-check "the line says that no window could be opened" \
-  grep -q '^tablox: cannot open a window: ' "$workdir/stderr"
+check "the line gives the window's reason, then the terminal's" grep -qx \
+  'tablox: cannot open a window (SDL: ..*), and standard input and output are not both terminals' \
+  "$workdir/stderr"
 finish no_display

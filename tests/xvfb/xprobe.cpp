@@ -1,6 +1,7 @@
 // A small X client for the window tests: reads the program's window back as text cells
 // and sends it the close request that a window manager sends for the close box.
 //   xprobe text WINDOW          the 30 text rows, one a line
+//   xprobe cells WINDOW         the same with every cell's colour number (hex) after it
 //   xprobe cell WINDOW ROW COL  "<character code> <colour number> <text|pixels|empty>"
 //   xprobe pixel WINDOW X Y     "R G B" of one pixel of the window
 //   xprobe size WINDOW          "WIDTH HEIGHT" of the window's client area
@@ -11,10 +12,10 @@
 //                               each, row by row (255 for a colour not in the palette)
 // A window larger than 640x480 (full screen) shows the picture scaled as large as fits
 // with its aspect kept, centred; text and cells are read from it there.
-// With XPROBE_FRAMED set, not empty (for Wine's windows, which draw their own caption and border
-// when no window manager does), a window whose client area is 640x480 times k inside a
-// border of equal width left, right and below and a caption above is read as that
-// client area; one without such a frame (full screen) whole.
+// With XPROBE_FRAMED set and not empty (for Wine's windows, which draw their own caption
+// and border when no window manager does), a window whose client area is 640x480 times k
+// inside a border of equal width left, right and below and a caption above is read as
+// that client area; one without such a frame (full screen) whole.
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -154,16 +155,15 @@ int fail(const std::string& why) {
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const std::string window = argc > 2 ? argv[2] : "";
-    const bool known = (command == "close" || command == "text" || command == "size" ||
-                        command == "bars" || command == "picture")
+    const bool known = (command == "close" || command == "text" || command == "cells" ||
+                        command == "size" || command == "bars" || command == "picture")
                            ? argc == 3
                        : command == "squares"                      ? argc == 4
                        : (command == "cell" || command == "pixel") ? argc == 5
                                                                    : false;
     if (!known) {
-        std::fputs("usage: xprobe text|size|bars|close|picture WINDOW | squares WINDOW K |"
-                   " cell WINDOW ROW COL |"
-                   " pixel WINDOW X Y\n",
+        std::fputs("usage: xprobe text|cells|size|bars|close|picture WINDOW | squares WINDOW K |"
+                   " cell WINDOW ROW COL | pixel WINDOW X Y\n",
                    stderr);
         return 2;
     }
@@ -207,14 +207,16 @@ int main(int argc, char** argv) {
     if (image.width < kScreenWidth || image.height < kScreenHeight)
         return fail("the window is smaller than 640x480");
     const std::unique_ptr<Screen> screen = asScreen(image);
-    if (command == "text") {
+    if (command == "text" || command == "cells") {
         for (int row = 1; row <= kTextRows; ++row) {
             std::string line;
             for (int column = 1; column <= kTextColumns; ++column) {
                 const ShownCell cell = readCell(*screen, row, column);
                 line.push_back(cell.kind == "pixels" ? '#' : static_cast<char>(cell.character));
+                if (command == "cells") line.push_back("0123456789abcdef"[cell.colour & 15]);
             }
-            std::printf("%s\n", line.erase(line.find_last_not_of(' ') + 1).c_str());
+            if (command == "text") line.erase(line.find_last_not_of(' ') + 1);
+            std::printf("%s\n", line.c_str());
         }
         return 0;
     }

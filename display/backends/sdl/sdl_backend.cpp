@@ -21,6 +21,7 @@ class SdlBackend final : public WindowBackend {
             [](std::string&) { return std::make_unique<WindowThread>(); }, why);
         windowId_ = thread_->open(title, why);
         if (windowId_ != 0) return true;
+        why = "SDL: " + why;
         windowThread().detach();
         thread_ = nullptr;
         return false;

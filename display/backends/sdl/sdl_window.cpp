@@ -1,8 +1,9 @@
-// One SDL window: creation, the picture converted through the palette, presentation of
-// the changed rows and the full-screen switch.
+// One SDL window: creation, the frame shown through its palette, presentation of the
+// changed rows and the full-screen switch.
 #include "display/backends/sdl/sdl_window.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <vector>
 
@@ -14,6 +15,7 @@ SdlWindow::SdlWindow(SDL_Window* window) : window_(window), id_(SDL_GetWindowID(
 
 SdlWindow::~SdlWindow() {
     if (picture_) SDL_FreeSurface(picture_);
+    if (converted_) SDL_FreeSurface(converted_);
     X11Colormap colormap = X11Colormap::of(window_);
     SDL_DestroyWindow(window_);
     colormap.free(); // SDL leaves it on the X server
@@ -27,7 +29,7 @@ int SdlWindow::desktopScale() {
 }
 
 std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, int scale,
-                                             std::string& why) {
+                                             const Frame& frame, std::string& why) {
     // A Wayland output's own scale gives the window a surface of more pixels than its
     // size, where the picture is drawn enlarged as in full screen.
     SDL_Window* window = SDL_CreateWindow(
@@ -40,39 +42,45 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const std::string& title, int scale
     std::unique_ptr<SdlWindow> w(new SdlWindow(window));
     w->windowedWidth_ = scale * kScreenWidth;
     w->windowedHeight_ = scale * kScreenHeight;
-    w->picture_ = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32,
-                                                 SDL_PIXELFORMAT_XRGB8888);
+    SDL_ClearError(); // SDL may refuse a window surface without saying why
+    // The frame's colour numbers themselves, shown through a palette: SDL converts them
+    // as it copies them to the window.
+    w->picture_ = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<std::uint8_t*>(frame.picture.pixels.data()), kScreenWidth, kScreenHeight, 8,
+        kScreenWidth, SDL_PIXELFORMAT_INDEX8);
     if (!w->picture_ || !SDL_GetWindowSurface(window)) {
-        why = std::string("cannot draw into the window: ") + SDL_GetError();
+        const std::string error = SDL_GetError();
+        why = "cannot draw into the window: " +
+              (error.empty() ? std::string("the video driver gives it no surface") : error);
         return nullptr;
     }
     w->serverPaintsBlack_ = x11PaintsBlack(window);
     return w;
 }
 
-void SdlWindow::copyChangedRows(const Frame& frame) {
-    const Picture& screen = frame.picture;
-    std::array<Uint32, 16> colours;
-    for (std::size_t i = 0; i < colours.size(); ++i)
-        colours[i] = SDL_MapRGB(picture_->format, screen.palette[i].r, screen.palette[i].g,
-                                screen.palette[i].b);
-    const Uint32 black = SDL_MapRGB(picture_->format, 0, 0, 0);
-    Uint32 notBlack = 0;
-    auto* base = static_cast<std::uint8_t*>(picture_->pixels);
+void SdlWindow::frameTaken(const Frame& frame) {
+    // Colour numbers above 15 show as the colour of their low four bits.
+    std::array<SDL_Color, 256> colours;
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        const Rgb& c = frame.picture.palette[i & 15];
+        colours[i] = {c.r, c.g, c.b, 255};
+    }
+    SDL_SetPaletteColors(picture_->format->palette, colours.data(), 0, 256);
+    std::array<bool, 256> black;
+    for (std::size_t i = 0; i < black.size(); ++i)
+        black[i] = colours[i].r == 0 && colours[i].g == 0 && colours[i].b == 0;
+    bool notBlack = false;
     for (int y = 0; y < kScreenHeight; ++y) {
-        if (!convertAll_ && !frame.changedRows[static_cast<std::size_t>(y)]) continue;
-        const std::uint8_t* source = screen.rowPixels(y);
-        auto* target =
-            reinterpret_cast<Uint32*>(base + static_cast<std::ptrdiff_t>(y) * picture_->pitch);
-        // Colour numbers above 15 show as the colour of their low four bits.
-        for (int x = 0; x < kScreenWidth; ++x) {
-            target[x] = colours[source[x] & 15];
-            notBlack |= target[x] ^ black;
+        if (!awaitsFirstFrame_ && !frame.changedRows[static_cast<std::size_t>(y)]) continue;
+        if (allBlack_ && !notBlack) {
+            const std::uint8_t* row = frame.picture.rowPixels(y);
+            notBlack =
+                std::any_of(row, row + kScreenWidth, [&](std::uint8_t c) { return !black[c]; });
         }
         dirty_[static_cast<std::size_t>(y)] = true;
     }
-    convertAll_ = false;
-    allBlack_ = allBlack_ && notBlack == 0;
+    awaitsFirstFrame_ = false;
+    allBlack_ = allBlack_ && !notBlack;
 }
 
 void SdlWindow::present() {
@@ -85,6 +93,15 @@ void SdlWindow::present() {
     if (!surface) return;
     if (surface != lastSurface_) showAll_ = true;
     lastSurface_ = surface;
+    if (awaitsFirstFrame_) {
+        // No frame taken for this window yet: it shows black until the first.
+        if (showAll_) {
+            SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+            SDL_UpdateWindowSurface(window_);
+        }
+        showAll_ = false;
+        return;
+    }
     if (surface->w != kScreenWidth || surface->h != kScreenHeight) {
         // Larger than the picture: enlarged on a large screen, or in full screen. The picture is
         // made for the size the window really has, which SDL may not know yet; what lies beyond the
@@ -134,10 +151,17 @@ void SdlWindow::showScaled(SDL_Surface* surface, int width, int height) {
     to.x = (width - to.w) / 2;
     to.y = (height - to.h) / 2;
     SDL_FillRect(surface, &area, SDL_MapRGB(surface->format, 0, 0, 0));
-    if (to.w == kScreenWidth && to.h == kScreenHeight)
+    if (to.w == kScreenWidth && to.h == kScreenHeight) {
         SDL_BlitSurface(picture_, nullptr, surface, &to);
-    else
-        SDL_BlitScaled(picture_, nullptr, surface, &to);
+    } else {
+        // SDL enlarges only pictures of full colours: the colour numbers are converted
+        // first, into a picture made the first time it is needed.
+        if (!converted_)
+            converted_ = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32,
+                                                        SDL_PIXELFORMAT_XRGB8888);
+        if (converted_ && SDL_BlitSurface(picture_, nullptr, converted_, nullptr) == 0)
+            SDL_BlitScaled(converted_, nullptr, surface, &to);
+    }
     SDL_UpdateWindowSurfaceRects(window_, &area, 1);
     dirty_.fill(false);
     showAll_ = false;

@@ -15,17 +15,19 @@ class SdlWindow {
   public:
     // The whole-number factor by which the desktop asks for larger windows.
     static int desktopScale();
-    // Creates the window centred on the desktop, `scale` times the picture's size. Returns
-    // null and sets `why` when SDL cannot make it or cannot draw into it.
-    static std::unique_ptr<SdlWindow> create(const std::string& title, int scale, std::string& why);
+    // Creates the window centred on the desktop, `scale` times the picture's size, showing
+    // `frame`, which must outlive it. Returns null and sets `why` when SDL cannot make it
+    // or cannot draw into it.
+    static std::unique_ptr<SdlWindow> create(const std::string& title, int scale,
+                                             const Frame& frame, std::string& why);
     ~SdlWindow();
     SdlWindow(const SdlWindow&) = delete;
     SdlWindow& operator=(const SdlWindow&) = delete;
 
     Uint32 id() const { return id_; }
-    // Converts the frame's changed rows (all of them the first time) through its
-    // palette into the window's picture.
-    void copyChangedRows(const Frame& frame);
+    // The window's frame has been taken: its changed rows (all of them the first time)
+    // are to be shown, through its palette.
+    void frameTaken(const Frame& frame);
     // Shows the converted rows on the window (the whole picture after a change of size
     // or an exposure). Needs no lock.
     void present();
@@ -56,11 +58,12 @@ class SdlWindow {
 
     SDL_Window* window_;
     Uint32 id_;
-    SDL_Surface* picture_ = nullptr;     // 640x480, 32 bits a pixel
+    SDL_Surface* picture_ = nullptr;     // the frame's 640x480 colour numbers, with the palette
+    SDL_Surface* converted_ = nullptr;   // the same in full colour, to be enlarged
     SDL_Surface* lastSurface_ = nullptr; // the window surface shown last
     std::array<bool, kScreenHeight> dirty_{};
     int windowedWidth_ = kScreenWidth, windowedHeight_ = kScreenHeight;
-    bool convertAll_ = true;
+    bool awaitsFirstFrame_ = true; // until then the window shows black
     bool showAll_ = true;
     // Until the screen shows anything but black, the window's own black background
     // (where the window system paints one) is its picture, and presenting it again would

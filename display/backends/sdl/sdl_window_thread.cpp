@@ -149,7 +149,8 @@ void WindowThread::serve(Request& request) {
     if (request.kind == Request::Kind::Open) {
         endRetired();
         if (scale_ == 0) scale_ = SdlWindow::desktopScale();
-        std::unique_ptr<SdlWindow> window = SdlWindow::create(request.title, scale_, request.why);
+        std::unique_ptr<SdlWindow> window =
+            SdlWindow::create(request.title, scale_, frame_, request.why);
         if (!window) return;
         request.windowId = window->id();
         windows_.add(std::move(window));
@@ -207,7 +208,7 @@ void WindowThread::awaitFirstPicture() {
 bool WindowThread::refresh() {
     const bool took = takeFrame(frame_);
     SdlWindow* shown = windows_.newest();
-    if (took && shown) shown->copyChangedRows(frame_);
+    if (took && shown) shown->frameTaken(frame_);
     if (shown) shown->present();
     if (took && shown) {
         // The newest window shows the program's picture now.

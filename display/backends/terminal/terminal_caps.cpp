@@ -61,14 +61,12 @@ bool isLinuxConsole(const std::string& term) {
 bool readEntry(const TerminalEnvironment& environment, TerminalCapabilities& c, std::string& why) {
     const std::string quoted = "\"" + environment.term + "\"";
     if (capability("cup").empty()) {
-        why = "no display, and the terminal " + quoted + " cannot place its cursor" +
-              std::string(kWhatToDo);
+        why = "the terminal " + quoted + " cannot place its cursor" + std::string(kWhatToDo);
         return false;
     }
     c.clearScreen = capability("clear");
     if (c.clearScreen.empty()) {
-        why = "no display, and the terminal " + quoted + " cannot clear its screen" +
-              std::string(kWhatToDo);
+        why = "the terminal " + quoted + " cannot clear its screen" + std::string(kWhatToDo);
         return false;
     }
     c.cursorTo.reserve(static_cast<std::size_t>(kTextRows * kTextColumns));
@@ -180,17 +178,16 @@ bool TerminalCapabilities::boldFor(std::uint8_t colour) const {
 bool loadTerminalCapabilities(const TerminalEnvironment& environment,
                               TerminalCapabilities& capabilities, std::string& why) {
     if (environment.term.empty()) {
-        why = "no display, and TERM does not name the terminal" + std::string(kWhatToDo);
+        why = "TERM does not name the terminal" + std::string(kWhatToDo);
         return false;
     }
     int error = 0;
     if (setupterm(environment.term.c_str(), STDOUT_FILENO, &error) != 0) {
-        why = error == 0 ? "no display, and the terminal type \"" + environment.term +
-                               "\" is unknown to terminfo" + std::string(kWhatToDo)
-                         : "no display, and the terminal \"" + environment.term +
-                               "\" cannot place its cursor" + std::string(kWhatToDo);
-        if (error == -1)
-            why = "no display, and no terminfo database was found" + std::string(kWhatToDo);
+        why = error == 0 ? "the terminal type \"" + environment.term + "\" is unknown to terminfo" +
+                               std::string(kWhatToDo)
+                         : "the terminal \"" + environment.term + "\" cannot place its cursor" +
+                               std::string(kWhatToDo);
+        if (error == -1) why = "no terminfo database was found" + std::string(kWhatToDo);
         return false;
     }
     TerminalCapabilities read;

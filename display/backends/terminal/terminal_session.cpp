@@ -25,7 +25,7 @@
 
 namespace {
 
-// Left to the program's thread (see display/end_signals.h).
+// Left to the other threads (see platform/posix/end_requests.cpp).
 constexpr std::array<int, 6> kSignalsForTheProgramThread = {SIGINT,  SIGTERM,  SIGHUP,
                                                             SIGQUIT, SIGWINCH, SIGCONT};
 constexpr int kInputFd = STDIN_FILENO;
@@ -176,7 +176,7 @@ Sessions& sessions() {
 
 std::unique_ptr<Session> startSession(std::string& why) {
     if (!isatty(kInputFd) || !isatty(kOutputFd)) {
-        why = "no display, and standard input and output are not both terminals";
+        why = "standard input and output are not both terminals";
         return nullptr;
     }
     TerminalCapabilities caps;
