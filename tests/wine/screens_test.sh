@@ -7,6 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine_lib.sh"
 start_xvfb
 start_program
 wait_for 20 find_window || abort "no window named tablox appeared"
+wait_for 5 row_is 27 "Zadec cislo a stiskni ENTER" || abort "the menu was not shown"
 
 typed="" # every key typed since the start, a line end for each ENTER
 # visit NAME DESCRIPTION LINES...: types the lines, each followed by ENTER, and checks that
