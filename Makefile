@@ -23,8 +23,8 @@ BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 WINDOWS_BUILD ?= build-windows
 # What the Windows build needs beyond the Linux one: the cross compiler, the icon maker,
-# and Wine (with its fonts, for its console) to run the tests.
-WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix icoutils wine wine64 fonts-wine
+# and Wine (with its fonts, for its console) to run the tests, tmux to hold its console.
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix icoutils wine wine64 fonts-wine tmux
 FUZZ_OPTIONS ?= -runs=20000
 RUNS ?= 15
 JOBS ?= $(shell nproc)

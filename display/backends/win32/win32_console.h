@@ -3,5 +3,5 @@
 
 // Fills the visible rows of the console window with blanks in the console's current
 // colours, over the whole width of its buffer, and puts the cursor in column 1 of the
-// first visible row. Does nothing where the output is not a console.
+// first visible row. Does nothing where the program has no console.
 void clearWin32Console();
