@@ -1,9 +1,10 @@
 // The Win32 window back end and its window thread.
 //
 // One window thread serves every open window: it starts with the first window and ends
-// after the last one has closed. A screen change opens the new window before the old
-// one closes, so for that moment the thread serves both, and every key typed into
-// either comes through its one message queue, in the order typed.
+// after the last one has closed (display/backends/shared_session.h). A screen change
+// opens the new window before the old one closes, so for that moment the thread serves
+// both, and every key typed into either comes through its one message queue, in the
+// order typed.
 //
 // The thread sleeps in GetMessage. The program's thread reaches it through a
 // message-only window of its own: SendMessage to open and to close a window (it
@@ -19,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "display/backends/shared_session.h"
 #include "display/backends/win32/win32_beep.h"
 #include "display/backends/win32/win32_system.h"
 #include "display/backends/win32/win32_window.h"
@@ -27,9 +29,10 @@ namespace {
 
 constexpr wchar_t kControlClass[] = L"TabloxControl";
 // What the program's thread asks of the window thread.
-constexpr UINT kOpen = WM_APP + 1;  // lParam: OpenRequest*; returns the windows open
-constexpr UINT kClose = WM_APP + 2; // lParam: the HWND; returns the windows left open
+constexpr UINT kOpen = WM_APP + 1;  // lParam: OpenRequest*
+constexpr UINT kClose = WM_APP + 2; // lParam: the HWND
 constexpr UINT kShow = WM_APP + 3;  // take the frame the program asks to show
+constexpr UINT kEnd = WM_APP + 4;   // the last window has closed: end the thread
 
 struct OpenRequest {
     std::wstring title;
@@ -37,67 +40,62 @@ struct OpenRequest {
     std::string why;
 };
 
+// The window thread, shared by the windows that are open (a SharedSession): made with
+// the first, ended with the last. Its members are the program's thread's, but for those
+// marked as the window thread's own.
 class WindowThread {
   public:
-    static WindowThread& get() {
-        // Never destroyed: the process may end on any thread.
-        static WindowThread* thread = new WindowThread;
-        return *thread;
-    }
+    // Starts the thread; null, with `why`, when its message window cannot be made.
+    static std::unique_ptr<WindowThread> start(std::string& why);
+    ~WindowThread();
     HWND open(const std::string& title, std::string& why);
     void close(HWND window);
-    void show() {
-        if (control_) PostMessageW(control_, kShow, 0, 0);
-    }
+    void show() { PostMessageW(control_, kShow, 0, 0); }
     void beep() { beeper_.beep(); }
 
   private:
-    bool start(std::string& why);
-    void stop();
+    WindowThread() = default;
     void run(std::promise<HWND>& ready, std::string& why);
     static LRESULT CALLBACK controlProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT serveOpen(HWND control, OpenRequest& request);
-    LRESULT serveClose(HWND window);
+    void serveOpen(HWND control, OpenRequest& request);
+    void serveClose(HWND window);
     void showFrame();
 
     std::thread thread_;
-    HWND control_ = nullptr; // while the thread runs
+    HWND control_ = nullptr;
     Win32Beeper beeper_;
     // The window thread's own.
     std::vector<std::unique_ptr<Win32Window>> windows_; // the newest last
     Win32KeyTranslator keys_;
 };
 
-bool WindowThread::start(std::string& why) {
+std::unique_ptr<WindowThread> WindowThread::start(std::string& why) {
+    std::unique_ptr<WindowThread> thread(new WindowThread);
     std::promise<HWND> ready;
     std::future<HWND> control = ready.get_future();
-    thread_ = std::thread(&WindowThread::run, this, std::ref(ready), std::ref(why));
-    control_ = control.get();
-    if (control_) return true;
-    thread_.join();
-    return false;
+    thread->thread_ = std::thread(&WindowThread::run, thread.get(), std::ref(ready), std::ref(why));
+    thread->control_ = control.get();
+    if (thread->control_) return thread;
+    thread->thread_.join();
+    return nullptr;
 }
 
-// After the last window has closed: the thread has been told to end.
-void WindowThread::stop() {
+WindowThread::~WindowThread() {
+    PostMessageW(control_, kEnd, 0, 0);
     thread_.join();
-    control_ = nullptr;
     beeper_.stop();
 }
 
 HWND WindowThread::open(const std::string& title, std::string& why) {
-    if (!control_ && !start(why)) return nullptr;
     OpenRequest request;
     request.title = wideText(title);
-    const LRESULT open = SendMessageW(control_, kOpen, 0, reinterpret_cast<LPARAM>(&request));
+    SendMessageW(control_, kOpen, 0, reinterpret_cast<LPARAM>(&request));
     if (!request.window) why = request.why;
-    if (open == 0) stop();
     return request.window;
 }
 
 void WindowThread::close(HWND window) {
-    if (!control_) return;
-    if (SendMessageW(control_, kClose, 0, reinterpret_cast<LPARAM>(window)) == 0) stop();
+    SendMessageW(control_, kClose, 0, reinterpret_cast<LPARAM>(window));
 }
 
 void WindowThread::run(std::promise<HWND>& ready, std::string& why) {
@@ -119,6 +117,8 @@ void WindowThread::run(std::promise<HWND>& ready, std::string& why) {
             why = systemError("CreateWindowEx");
             Win32Window::unregisterClass();
             UnregisterClassW(kControlClass, c.hInstance);
+        } else {
+            SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         }
     }
     ready.set_value(control); // `ready` and `why` are the program thread's from here on
@@ -139,47 +139,47 @@ void WindowThread::run(std::promise<HWND>& ready, std::string& why) {
 
 LRESULT CALLBACK WindowThread::controlProcedure(HWND hwnd, UINT message, WPARAM wParam,
                                                 LPARAM lParam) {
-    WindowThread& self = get();
+    auto* self = reinterpret_cast<WindowThread*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     switch (message) {
     case kOpen:
-        return self.serveOpen(hwnd, *reinterpret_cast<OpenRequest*>(lParam));
+        self->serveOpen(hwnd, *reinterpret_cast<OpenRequest*>(lParam));
+        return 0;
     case kClose:
-        return self.serveClose(reinterpret_cast<HWND>(lParam));
+        self->serveClose(reinterpret_cast<HWND>(lParam));
+        return 0;
     case kShow:
-        self.showFrame();
+        self->showFrame();
+        return 0;
+    case kEnd:
+        PostQuitMessage(0);
         return 0;
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }
 
-LRESULT WindowThread::serveOpen(HWND control, OpenRequest& request) {
+void WindowThread::serveOpen(HWND control, OpenRequest& request) {
     std::unique_ptr<Win32Window> window = Win32Window::create(request.title, keys_, request.why);
-    if (window) {
-        request.window = window->handle();
-        windows_.push_back(std::move(window));
-        // A frame asked for while no window was open has not been taken: take it now.
-        if (frameAsked()) PostMessageW(control, kShow, 0, 0);
-    }
-    if (windows_.empty()) PostQuitMessage(0);
-    return static_cast<LRESULT>(windows_.size());
+    if (!window) return;
+    request.window = window->handle();
+    windows_.push_back(std::move(window));
+    // A frame asked for while no window was open has not been taken: take it now.
+    if (frameAsked()) PostMessageW(control, kShow, 0, 0);
 }
 
-LRESULT WindowThread::serveClose(HWND hwnd) {
+void WindowThread::serveClose(HWND hwnd) {
     const auto closing = std::find_if(windows_.begin(), windows_.end(),
                                       [&](const auto& w) { return w->handle() == hwnd; });
-    if (closing != windows_.end()) {
-        // Keys typed into this window before the next one took the keyboard are still in
-        // the queue: they reach the program before the window goes.
-        MSG message;
-        while (PeekMessageW(&message, hwnd, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        windows_.erase(closing);
+    if (closing == windows_.end()) return;
+    // Keys typed into this window before the next one took the keyboard are still in the
+    // queue: they reach the program before the window goes.
+    MSG message;
+    while (PeekMessageW(&message, hwnd, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
-    if (windows_.empty()) PostQuitMessage(0);
-    return static_cast<LRESULT>(windows_.size());
+    windows_.erase(closing);
 }
 
 // The program's rows go to the newest window; an older one is about to close.
@@ -189,22 +189,40 @@ void WindowThread::showFrame() {
     if (takeFrame(newest.frame())) newest.showChangedRows();
 }
 
+SharedSession<WindowThread>& windowThread() {
+    // Never destroyed: the process may end on any thread.
+    static auto* shared = new SharedSession<WindowThread>;
+    return *shared;
+}
+
 class Win32Backend final : public WindowBackend {
   public:
     ~Win32Backend() override { close(); }
     bool open(const std::string& title, std::string& why) override {
-        window_ = WindowThread::get().open(title, why);
-        return window_ != nullptr;
+        thread_ = windowThread().attach(WindowThread::start, why);
+        if (!thread_) return false;
+        window_ = thread_->open(title, why);
+        if (window_) return true;
+        windowThread().detach();
+        thread_ = nullptr;
+        return false;
     }
     void close() override {
         if (!window_) return;
-        WindowThread::get().close(window_);
+        thread_->close(window_);
+        windowThread().detach();
         window_ = nullptr;
+        thread_ = nullptr;
     }
-    void beep() override { WindowThread::get().beep(); }
-    void show() override { WindowThread::get().show(); }
+    void beep() override {
+        if (thread_) thread_->beep();
+    }
+    void show() override {
+        if (thread_) thread_->show();
+    }
 
   private:
+    WindowThread* thread_ = nullptr;
     HWND window_ = nullptr;
 };
 
