@@ -18,6 +18,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
+WINDOWS_BUILD ?= build-windows
 FUZZ_OPTIONS ?= -runs=20000
 RUNS ?= 15
 JOBS ?= $(shell nproc)
@@ -113,6 +114,13 @@ screenshots: configure
 	cmake --build $(BUILD) -j $(JOBS) --target screenshots
 	rm -f docs/images/*.png
 	./$(BUILD)/tools/screenshots docs/images
+
+# make windows-package: from make windows's tablox.exe, what Windows users download: the
+# setup build-windows/tablox-<version>-setup.exe and build-windows/tablox-<version>-windows-x64.zip.
+.PHONY: windows-package
+windows-package: windows
+	@bash tools/install_deps.sh nsis
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target tablox_windows_package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
