@@ -45,6 +45,7 @@ run: configure
 
 test: build format-check
 	$(MAKE) fuzz
+	$(MAKE) windows-package
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
 
