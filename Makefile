@@ -120,7 +120,7 @@ screenshots: configure
 # setup build-windows/tablox-<version>-setup.exe and build-windows/tablox-<version>-windows-x64.zip.
 .PHONY: windows-package
 windows-package: windows
-	@bash tools/install_deps.sh nsis
+	@bash tools/install_deps.sh nsis cmark-gfm
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target tablox_windows_package
 
 clean:

@@ -15,6 +15,7 @@ setup=$(dirname "$tablox")/tablox-$version-setup.exe
 folder="$WINEPREFIX/drive_c/Program Files/TABLOX"
 entry='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\TABLOX.lnk'
 entry_file="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/TABLOX.lnk"
+guide_entry_file="${entry_file%.lnk} guide.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\TABLOX'
 no_key() { ! wine reg query "$key" >/dev/null 2>&1; }
 key_value() { # the value NAME of the key, as reg shows it
@@ -33,8 +34,12 @@ echo "a note of the user's" >"$folder/notes.txt"
 check "installed again over itself, silently" wine "$setup" /S
 check "the first installation's uninstaller left the user's file" test -f "$folder/notes.txt"
 rm "$folder/notes.txt"
-check "the folder holds the program, its licence, read-me and uninstaller" \
-  test "$(ls "$folder" | tr '\n' ' ')" = "LICENSE.txt README.txt tablox.exe uninstall.exe "
+check "the folder holds the program, its licence, read-me, guide and uninstaller" \
+  test "$(ls "$folder" | tr '\n' ' ')" = "LICENSE.txt README.txt guide tablox.exe uninstall.exe "
+check "the guide's page shows every picture it names, all installed" \
+  test "$(grep -o 'src="images/[^"]*"' "$folder/guide/guide.html" | sort -u | wc -l)" -eq \
+  "$(ls "$folder/guide/images" | wc -l)"
+check "the guide's Start menu entry is there" test -f "$guide_entry_file"
 check "every line of the read-me ends in CR LF" \
   test "$(grep -c $'\r$' "$folder/README.txt")" -eq "$(wc -l <"$folder/README.txt")"
 check "the Start menu entry is there" test -f "$entry_file"
@@ -66,6 +71,6 @@ check "the quiet uninstall command is the uninstaller with /S ($quiet)" \
 wine 'C:\Program Files\TABLOX\uninstall.exe' /S
 wineserver -w
 check "no file or folder is left" test ! -e "$folder"
-check "no Start menu entry is left" test ! -e "$entry_file"
+check "no Start menu entry is left" test ! -e "$entry_file" -a ! -e "$guide_entry_file"
 check "no uninstall key is left" no_key
 finish wine_setup
