@@ -23,8 +23,9 @@ BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 WINDOWS_BUILD ?= build-windows
 # What the Windows build needs beyond the Linux one: the cross compiler, the icon maker,
-# and Wine (with its fonts, for its console) to run the tests, tmux to hold its console.
-WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix icoutils wine wine64 fonts-wine tmux
+# Wine (with its fonts, for its console) to run the tests, tmux to hold its console, and
+# NSIS and cmark-gfm for the setup with its guide.
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix icoutils wine wine64 fonts-wine tmux nsis cmark-gfm
 FUZZ_OPTIONS ?= -runs=20000
 RUNS ?= 15
 JOBS ?= $(shell nproc)
@@ -51,6 +52,7 @@ run: configure
 
 test: build format-check
 	$(MAKE) fuzz
+	$(MAKE) windows-package
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-windows
 	$(MAKE) test-asan
@@ -146,6 +148,12 @@ screenshots: configure
 	cmake --build $(BUILD) -j $(JOBS) --target screenshots
 	rm -f docs/images/*.png
 	./$(BUILD)/tools/screenshots docs/images
+
+# make windows-package: from make windows's tablox.exe, what Windows users download: the
+# setup build-windows/tablox-<version>-setup.exe and build-windows/tablox-<version>-windows-x64.zip.
+.PHONY: windows-package
+windows-package: windows
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target tablox_windows_package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

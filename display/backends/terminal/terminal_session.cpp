@@ -93,6 +93,9 @@ void Session::run() {
     bool inputOpen = true;
     refresh();
     for (;;) {
+        // Asked here as well as after the wait: a stop whose wake-up a round has already
+        // taken back (below, with the program's) would otherwise never end the wait.
+        if (stopping_.load()) return;
         std::array<pollfd, 3> watched{{{inputOpen ? kInputFd : -1, POLLIN, 0},
                                        {wake_.fd(), POLLIN, 0},
                                        {terminalSignalWakeup().fd(), POLLIN, 0}}};
