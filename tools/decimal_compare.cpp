@@ -2,12 +2,13 @@
 // replaced, on random and awkward texts: the bits of each result and the length of each
 // number. NaNs compare by sign only; their payload reaches no screen.
 //
-//   decimal_compare [COUNT [SEED]]          COUNT random texts (3000000 unless told)
-//                                           after the fixed ones; prints the first 50
-//                                           differences and the totals
-//   decimal_compare --list COUNT [SEED]     the same texts in hex with decimalText's
-//                                           bits and length, to set beside another
-//                                           build's
+//   decimal_compare [COUNT [RUN]]         COUNT random texts (3000000 unless told)
+//                                          after the fixed ones; prints the first 50
+//                                          differences and the totals
+//   decimal_compare --list COUNT [RUN]    the same texts in hex with decimalText's
+//                                          bits and length, to set beside another
+//                                          build's
+// RUN numbers the series of random texts (1 unless told): the same RUN, the same texts.
 #include "display/conversions.h"
 
 #include <locale.h>
@@ -227,7 +228,7 @@ int main(int argc, char** argv) {
     const bool list = argc > 1 && std::strcmp(argv[1], "--list") == 0;
     if (list) ++argv, --argc;
     const long count = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 3000000;
-    generator.seed(argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1);
+    generator = std::mt19937_64(argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1);
     const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     long compared = 0, differences = 0, payloadOnly = 0;
     const std::vector<std::string> edges = fixedTexts();
